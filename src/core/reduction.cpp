@@ -1,0 +1,7 @@
+#include "core/reduction.hpp"
+
+namespace mirval {
+
+void reduceSurvey(Store& s) { s.inputLineCount = s.lineCount; }
+
+}  // namespace mirval

@@ -1,0 +1,12 @@
+#pragma once
+#include "core/store.hpp"
+
+namespace mirval {
+
+// One profile pass: the prompt, and for a chosen profile file its reading,
+// calculation and drawing. On return the buffer holds the input file name when
+// no new file was chosen, otherwise the name of the profile drawing.
+void PERFGRU(LongText& profileBuffer, const StationTable& stations, double labelHeight, double symbolSize,
+             int stationCount);
+
+}  // namespace mirval
