@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 
 using mirval::fmt::F;
@@ -87,4 +89,48 @@ TEST(FixedFormat, TextFieldsCutWithoutSplittingCharacters) {
     EXPECT_EQ(Record().aw("São", 2).str(), "S ");
     EXPECT_EQ(Record().aw("São", 3).str(), "Sã");
     EXPECT_EQ(Record().aw("S\xF5o", 2).str(), "S\xF5");  // Latin-1 "õ" is no lead byte: cut at the width
+}
+
+namespace {
+
+// Independent reference: glibc prints the exact decimal expansion of a double
+// when asked for enough digits; round that text half away from zero.
+std::string referenceF0(double value, int decimals) {
+    char buf[1200];
+    std::snprintf(buf, sizeof buf, "%.1074f", std::fabs(value));
+    std::string digits = buf;
+    const std::size_t point = digits.find('.');
+    std::string kept = digits.substr(0, point) + digits.substr(point + 1, static_cast<std::size_t>(decimals));
+    const bool roundUp = digits[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+    if (roundUp) {
+        int k = static_cast<int>(kept.size()) - 1;
+        while (k >= 0 && kept[static_cast<std::size_t>(k)] == '9') kept[static_cast<std::size_t>(k--)] = '0';
+        if (k < 0) kept.insert(kept.begin(), '1');
+        else ++kept[static_cast<std::size_t>(k)];
+    }
+    std::string integer = kept.substr(0, kept.size() - static_cast<std::size_t>(decimals));
+    std::string text = (integer.empty() ? "0" : integer) + "." + kept.substr(integer.size());
+    const bool zero = text.find_first_not_of("0.") == std::string::npos;
+    return (std::signbit(value) && !zero ? "-" : "") + text;
+}
+
+}  // namespace
+
+TEST(FixedFormat, AgreesWithExactDecimalExpansion) {
+    std::uint64_t state = 88172645463325252ULL;
+    auto next = [&] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int n = 0; n < 20000; ++n) {
+        const int decimals = static_cast<int>(next() % 11);
+        const double magnitude = std::ldexp(static_cast<double>(next() >> 11), static_cast<int>(next() % 80) - 80);
+        // ties at the last decimal too: k / 2 / 10^d
+        const double tie = static_cast<double>(next() % 2000001) / 2.0 / std::pow(10.0, decimals % 4);
+        for (double v : {magnitude, -magnitude, tie, -tie}) {
+            ASSERT_EQ(F0(v, decimals), referenceF0(v, decimals)) << v << " " << decimals;
+        }
+    }
 }
