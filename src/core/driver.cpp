@@ -145,19 +145,6 @@ void runProfileLoop(Store& s) {
 
 }  // namespace
 
-int SELECT_FILE() {
-    FileChooser chooser;
-    chooser.title = "select_file File";
-    chooser.folder = "c:\\";
-    chooser.proposedName = "Modelo Varnisk.txt";
-    chooser.mustExist = true;
-    chooser.filters = {{"Planilha Exportada", "*.txt"}, {"Formato Varnisk", "*.vrk"},
-                       {"Formato ORV", "*.orv"},        {"Formato EEF", "*.eef"},
-                       {"Arquivo SPE antigo", "*.SPE"}, {"Todos Arquivos", "*.*"}};
-    if (const auto chosen = platform().choose(chooser)) store().inputFileName.assign(*chosen);
-    return 0;
-}
-
 void MIRVAL() {
     Store& s = store();
     initialiseStore(s);

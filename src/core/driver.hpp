@@ -1,4 +1,5 @@
 #pragma once
+#include "core/file_chooser.hpp"
 #include "core/store.hpp"
 
 namespace mirval {
@@ -7,9 +8,5 @@ namespace mirval {
 // listings, writers, profile loop and credits. Ends by returning after a
 // complete run or by a RunStop.
 void MIRVAL();
-
-// Action of the "select file" button: the file chooser; the chosen path becomes
-// the input file name of the store. Returns 0, which closes the dialog.
-int SELECT_FILE();
 
 }  // namespace mirval

@@ -1,17 +1,39 @@
 #pragma once
 #include "core/store.hpp"
+#include "text/output.hpp"
 
 namespace mirval {
 
+// One extreme of the cave's extent and the station that holds it.
+struct Extreme {
+    int station = 1;
+    double value = 0;
+};
+
 // Extent of the cave: extremes with their stations, mid-ranges, spans and the
-// mean ceiling height.
+// mean ceiling height, all in metres.
 struct SurveyStatistics {
-    int eastStation = 1, westStation = 1, northStation = 1, southStation = 1;
-    int highStation = 1, lowStation = 1, highCeilingStation = 1, lowCeilingStation = 1;
-    double xMax = 0, xMin = 0, yMax = 0, yMin = 0, zMax = 0, zMin = 0, ztetoMax = 0, ztetoMin = 0;
+    Extreme east, west, north, south, highest, lowest, highestCeiling, lowestCeiling;
+    double midX = 0, midY = 0, midZ = 0, midCeiling = 0;
+    double spanX = 0, spanY = 0, spanZ = 0, spanCeiling = 0;
     double meanCeilingHeight = 0;
 };
 
-SurveyStatistics computeStatistics(Store& s);
+// Only internal stations count (HT above 0), swept from 1 to N + 1; ties keep
+// the lowest station index. Needs the ceiling elevations of the reduction.
+SurveyStatistics computeStatistics(const Store& s);
+
+// A listing value at the drawing scale: metres at scale 1, otherwise
+// centimetres at 1:scale.
+inline double scaledForListing(double value, int scale) { return scale == 1 ? value : value / (scale / 100.0); }
+
+// The metric analysis report of the three listings, values at the listing scale.
+void WRTMAXMIN(LineSink& out, int scale, const Table<Name>& names, const SurveyStatistics& stats);
+
+// The console extent summary, in metres, ending with the mean ceiling height.
+void writeExtentSummary(LineSink& console, const Table<Name>& names, const SurveyStatistics& stats);
+
+// "ALTURA MEDIA DO TETO= " line of the result listing and the console.
+void writeMeanCeilingHeight(LineSink& out, const SurveyStatistics& stats);
 
 }  // namespace mirval

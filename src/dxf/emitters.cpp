@@ -29,22 +29,30 @@ void PNTDXF(double x, double y, double z, OutputFile& out, const LayerName& laye
 
 namespace {
 
-// A text plane: its extrusion direction and the world point in the text's
-// object coordinates (the arbitrary-axis mapping of that direction).
+// A text plane: its extrusion direction (as I3 value lines) and the world
+// point in the text's object coordinates (the arbitrary-axis mapping of that
+// direction).
 struct TextPlane {
-    int extrusionX, extrusionY, extrusionZ;
+    std::string_view extrusionX, extrusionY, extrusionZ;
     double ocsX, ocsY, ocsZ;
 };
 
 TextPlane textPlane(char plane, double x, double y, double z) {
     switch (plane) {
-        case 'X': return {1, 0, 0, y, z, x};
-        case 'Y': return {0, 1, 0, -x, z, y};
-        default: return {0, 0, 1, x, y, z};
+        case 'X': return {"  1", "  0", "  0", y, z, x};
+        case 'Y': return {"  0", "  1", "  0", -x, z, y};
+        default: return {"  0", "  0", "  1", x, y, z};
     }
 }
 
-int generationFlag(int flag) { return flag == 2 || flag == 4 ? flag : 0; }
+// The text generation flag as its I3 value line.
+std::string_view generationFlag(int flag) {
+    switch (flag) {
+        case 2: return "  2";
+        case 4: return "  4";
+        default: return "  0";
+    }
+}
 
 }  // namespace
 
@@ -55,10 +63,10 @@ void DXFTXLBL(double x, double y, double z, OutputFile& out, const LabelText& te
         .text("  0", "TEXT")
         .text("  7", "STANDARD")
         .text("  8", layer.full())
-        .integer(" 71", generationFlag(flag), 3)
-        .integer("210", p.extrusionX, 3)
-        .integer("220", p.extrusionY, 3)
-        .integer("230", p.extrusionZ, 3)
+        .text(" 71", generationFlag(flag))
+        .text("210", p.extrusionX)
+        .text("220", p.extrusionY)
+        .text("230", p.extrusionZ)
         .real(" 10", p.ocsX, 11, 2)
         .real(" 20", p.ocsY, 11, 2)
         .real(" 30", p.ocsZ, 11, 2)

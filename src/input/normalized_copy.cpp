@@ -1,0 +1,148 @@
+// WRTMVR: a normalized copy of the survey in the spreadsheet format.
+#include <cmath>
+
+#include "core/output_names.hpp"
+#include "core/stop.hpp"
+#include "input/readers.hpp"
+#include "input/spreadsheet_layout.hpp"
+#include "text/format.hpp"
+
+namespace mirval {
+
+namespace {
+
+struct Legends {
+    std::string_view tag, first, second;
+};
+
+constexpr Legends kLegends[] = {
+    {"vrk",
+     "Base Visada Distância Inc.(m)Azimute(graus)    AlfaC(graus) HB-Alt.Clino Base(m) HT-Alt.Teto Base(m) "
+     "Leitura     Direita Base(m) Leitura Esquerda Base(m)  HT-Alt.Teto Vis.(m)     Leitura Direita Vis(m) "
+     "Leitura Esquerda Vis.(m) Alt.Estação     Vis.(m) COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis.  DI(m) Az.(gr) AC(gr) HcB(m) HtB(m)  LDB(m) LEB(m) HtV(m) LDV(m) LEV(m) HcV(m)"
+     "                          COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+    {"orv",
+     "Base Visada Azimute(graus) AlfaC(graus)         Distãncia Inc.(m) Leitura Esquerda Base(m) Leitura "
+     "Direita       Base(m) Leitura Esquerda Vis.(m) Leitura Direita Vis (m)          HT-Alt.Teto Base(m) "
+     "HB-Alt.Clino Base(m) HT-Alt.Teto Vis.(m)      HB-Alt.Estação Vis.(m) COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis. Az.(gr)  AC(gr) DI(m) LEB(m) LDB(m)   LEV(m) LDV(m) HtB(m) HcB(m) HtV(m) HcV(m)"
+     "                         COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+    {"eef",
+     "EST (Estação)  PV (Ponto Visado)  AZ (Azimute ALFA C (Ângulo de inclinação) DI (Distância Inclinada)  "
+     "VD (Ve Direita)  VE (Vante Esquerda)  RD (Ré Direita) RE (Ré Esquerda HB (Altura da Base)  HTB (Altura "
+     "do teto na Base)  HT/PV (Altura  do teto no ponto visado) HB/PV (Altura da base no ponto visado)   "
+     "COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis. Az.(gr)  AC(gr) DI(m) LDB(m) LEB(m)   LDV(m) LEV(m) HcB(m) HtB(m) HtV(m) HcV(m)"
+     "                         COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+};
+
+// Fw.d, except that a value that fills or overflows the field is written as a
+// blank and its F0.d form, so that every copy reads back.
+void appendField(fmt::Record& record, double value, int width, int decimals) {
+    const std::string field = fmt::F(value, width, decimals);
+    if (field[0] == ' ') {
+        record.a(field);
+    } else {
+        record.a(" ").f0(value, decimals);
+    }
+}
+
+void writeHeaderBlock(OutputFile& file, const Store& s, const Legends& legends) {
+    const SurveyHeader& h = s.header;
+    file.line(legends.tag);
+    file.line("Nome da Gruta: (256 caracteres)");
+    file.line(h.caveName.full());
+    file.line("Município e Localidade da Gruta: (256 caracteres)");
+    file.line(h.municipality.full());
+    file.line("DIA(dd) MÊS(mm) ANO(aaaa)");
+    file.line(fmt::Record().a(h.day.full()).a(" ").a(h.month.full()).a(" ").a(h.year.full()));
+    file.line("Equipe do Levantamento (256 Caracteres)");
+    file.line(h.team.full());
+    file.line(
+        "Declinação magnética: (no Brasil, usar numero negativo para   corrigir levantamento feito com bússola "
+        "no norte magnético)");
+    fmt::Record declination;
+    appendField(declination, h.declination, 7, 2);
+    file.line(declination);
+    file.line(
+        "Informações da estação inicial (a que tem coordenadas        conhecidas, em UTM e Datum SIRGAS ou "
+        "WGS084)");
+    file.line(
+        "Base 1      X(m)      Y(m)    Z(m) Altura do teto (m) Zona UTM. 'Altura do teto= -1.0, se estação "
+        "externa.  Zona UTM negativa    para o hemisfério sul");
+    fmt::Record start;
+    start.a(s.stations.name[1].full());
+    appendField(start, h.x0, 12, 2);
+    appendField(start, h.y0, 12, 2);
+    appendField(start, h.z0, 10, 2);
+    appendField(start, h.htini, 9, 2);
+    start.x(2);
+    if (fmt::I(h.utmZone, 3)[0] == '*') {
+        start.i0(h.utmZone);
+    } else {
+        start.i(h.utmZone, 3);
+    }
+    file.line(start);
+    file.line(legends.first);
+    file.line(legends.second);
+}
+
+// The value a copy writes for one reading of a row. AC comes back from DES and
+// DHOR; an SPE survey has no wall readings, no base ceiling and no instrument
+// height at the sighted station.
+double writtenValue(const Store& s, Reading reading, int row, bool spe) {
+    const ShotTable& sh = s.shots;
+    switch (reading) {
+        case Reading::ac: {
+            const double hcv = spe ? 0.0 : sh.hcv[row];
+            const double vertical = sh.des[row] - sh.hcb[row] + hcv;
+            return std::atan(vertical / (sh.dhor[row] + kGuard)) * 360 / 6.2831854820251465;
+        }
+        case Reading::htb:
+        case Reading::ldb:
+        case Reading::leb:
+        case Reading::ldv:
+        case Reading::lev:
+            if (spe) return -1.0;
+            break;
+        case Reading::hcv:
+            if (spe) return 0.0;
+            break;
+        default:
+            break;
+    }
+    return columnOf(sh, reading)[row];
+}
+
+std::string dataRecord(const Store& s, const ColumnOrder& order, int row, bool spe) {
+    const Table<Name>& names = s.stations.name;
+    fmt::Record record;
+    record.a(" ").a(names[s.shots.base[row]].trimmed()).a(" ").a(names[s.shots.sighted[row]].trimmed()).a(" ");
+    for (const Column& column : order) {
+        appendField(record, writtenValue(s, column.reading, row, spe), column.width, column.decimals);
+    }
+    record.a(" # ").a(s.shots.comment[row].full());
+    return record.str();
+}
+
+}  // namespace
+
+void WRTMVR(std::string_view tag) {
+    const Store& s = store();
+    const ColumnOrder* order = columnOrderOf(tag);
+    const Legends* legends = nullptr;
+    for (const Legends& candidate : kLegends) {
+        if (candidate.tag == tag) legends = &candidate;
+    }
+    if (order == nullptr || legends == nullptr) return;
+
+    OutputFile file;
+    openOrStop(file, LongText(baseName(s.inputFileName.full()) + "_" + s.fileType.str() + "." + std::string(tag)));
+    writeHeaderBlock(file, s, *legends);
+    const bool spe = s.fileType.full() == "spe";
+    const int rows = std::min(s.inputLineCount, kCapacity);
+    for (int i = 1; i <= rows; ++i) file.line(dataRecord(s, *order, i, spe));
+}
+
+}  // namespace mirval
