@@ -31,8 +31,8 @@ constexpr char kDigitPairs[] =
 bool roundedMagnitude(double value, int decimals, std::uint64_t& result) {
     const double product = std::fabs(value) * kPow10[decimals];
     if (!(product < kMaxScaled)) return false;  // also NaN and infinity
-    const double whole = std::floor(product);
-    const double fraction = product - whole;
+    const auto whole = static_cast<std::int64_t>(product);  // truncation: the floor of a magnitude
+    const double fraction = product - static_cast<double>(whole);
     const double ulpBound = product * 0x1p-51;
     if (std::fabs(fraction - 0.5) <= ulpBound) return false;
     result = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);

@@ -23,24 +23,22 @@ public:
     ~GroupLines() { flush(); }
 
     // `code` is the three-character group code line ("  0", " 10", "210").
-    GroupLines& text(std::string_view code, std::string_view value) {
+    [[gnu::always_inline]] GroupLines& text(std::string_view code, std::string_view value) {
+        if (value.size() > kMaxTextLine) return longText(code, value);
+        reserve(kCodeLine + kMaxTextLine + 1);
         codeLine(code);
-        append(value);
-        append('\n');
+        std::memcpy(buffer_.data() + used_, value.data(), value.size());
+        used_ += value.size();
+        buffer_[used_++] = '\n';
         return *this;
     }
     // The value as Fw.d.
-    GroupLines& real(std::string_view code, double value, int width, int decimals) {
+    [[gnu::always_inline]] GroupLines& real(std::string_view code, double value, int width, int decimals) {
+        if (width > kMaxRealWidth) return longReal(code, value, width, decimals);
+        reserve(kCodeLine + kMaxRealWidth + 1);
         codeLine(code);
-        if (width <= kMaxRealWidth) {
-            reserve(kMaxRealWidth);
-            used_ += writeReal(buffer_.data() + used_, value, width, decimals);
-        } else {
-            std::string field;
-            fmt::appendF(field, value, width, decimals);
-            append(field);
-        }
-        append('\n');
+        used_ += writeReal(buffer_.data() + used_, value, width, decimals);
+        buffer_[used_++] = '\n';
         return *this;
     }
     // The value as Iw.
@@ -51,26 +49,31 @@ public:
     }
 
 private:
-    void codeLine(std::string_view code) {
-        append(code);
-        append('\n');
-    }
+    static constexpr std::size_t kCodeLine = 4;       // three characters and the line end
+    static constexpr std::size_t kMaxTextLine = 256;  // longer values bypass the buffer
+
+    // Room for `bytes` more; the buffer is far larger than any single line.
     void reserve(std::size_t bytes) {
         if (used_ + bytes > buffer_.size()) flush();
     }
-    void append(char c) {
-        reserve(1);
-        buffer_[used_++] = c;
+    void codeLine(std::string_view code) {
+        char* p = buffer_.data() + used_;
+        std::memcpy(p, code.data(), 3);
+        p[3] = '\n';
+        used_ += kCodeLine;
     }
-    void append(std::string_view bytes) {
-        if (bytes.size() > buffer_.size()) {
-            flush();
-            out_.write(bytes);
-            return;
-        }
-        reserve(bytes.size());
-        std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-        used_ += bytes.size();
+    GroupLines& longText(std::string_view code, std::string_view value) {
+        reserve(kCodeLine);
+        codeLine(code);
+        flush();
+        out_.write(value);
+        out_.put('\n');
+        return *this;
+    }
+    GroupLines& longReal(std::string_view code, double value, int width, int decimals) {
+        std::string field;
+        fmt::appendF(field, value, width, decimals);
+        return longText(code, field);
     }
     void flush() {
         out_.write(std::string_view(buffer_.data(), used_));

@@ -39,12 +39,13 @@ constexpr Legends kLegends[] = {
 
 // Fw.d, except that a value that fills or overflows the field is written as a
 // blank and its F0.d form, so that every copy reads back.
-void appendField(fmt::Record& record, double value, int width, int decimals) {
-    const std::string field = fmt::F(value, width, decimals);
-    if (field[0] == ' ') {
-        record.a(field);
-    } else {
-        record.a(" ").f0(value, decimals);
+void appendField(std::string& out, double value, int width, int decimals) {
+    const std::size_t start = out.size();
+    fmt::appendF(out, value, width, decimals);
+    if (out[start] != ' ') {
+        out.resize(start);
+        out.push_back(' ');
+        fmt::appendF0(out, value, decimals);
     }
 }
 
@@ -62,7 +63,7 @@ void writeHeaderBlock(OutputFile& file, const Store& s, const Legends& legends) 
     file.line(
         "Declinação magnética: (no Brasil, usar numero negativo para   corrigir levantamento feito com bússola "
         "no norte magnético)");
-    fmt::Record declination;
+    std::string declination;
     appendField(declination, h.declination, 7, 2);
     file.line(declination);
     file.line(
@@ -71,17 +72,16 @@ void writeHeaderBlock(OutputFile& file, const Store& s, const Legends& legends) 
     file.line(
         "Base 1      X(m)      Y(m)    Z(m) Altura do teto (m) Zona UTM. 'Altura do teto= -1.0, se estação "
         "externa.  Zona UTM negativa    para o hemisfério sul");
-    fmt::Record start;
-    start.a(s.stations.name[1].full());
+    std::string start(s.stations.name[1].full());
     appendField(start, h.x0, 12, 2);
     appendField(start, h.y0, 12, 2);
     appendField(start, h.z0, 10, 2);
     appendField(start, h.htini, 9, 2);
-    start.x(2);
+    fmt::appendX(start, 2);
     if (fmt::I(h.utmZone, 3)[0] == '*') {
-        start.i0(h.utmZone);
+        fmt::appendI0(start, h.utmZone);
     } else {
-        start.i(h.utmZone, 3);
+        fmt::appendI(start, h.utmZone, 3);
     }
     file.line(start);
     file.line(legends.first);
@@ -115,15 +115,16 @@ double writtenValue(const Store& s, Reading reading, int row, bool spe) {
     return columnOf(sh, reading)[row];
 }
 
-std::string dataRecord(const Store& s, const ColumnOrder& order, int row, bool spe) {
+void writeDataRecord(std::string& record, const Store& s, const ColumnOrder& order, int row, bool spe) {
     const Table<Name>& names = s.stations.name;
-    fmt::Record record;
-    record.a(" ").a(names[s.shots.base[row]].trimmed()).a(" ").a(names[s.shots.sighted[row]].trimmed()).a(" ");
+    record.clear();
+    record.push_back(' ');
+    record.append(names[s.shots.base[row]].trimmed());
+    record.append(" ").append(names[s.shots.sighted[row]].trimmed()).append(" ");
     for (const Column& column : order) {
         appendField(record, writtenValue(s, column.reading, row, spe), column.width, column.decimals);
     }
-    record.a(" # ").a(s.shots.comment[row].full());
-    return record.str();
+    record.append(" # ").append(s.shots.comment[row].full());
 }
 
 }  // namespace
@@ -142,7 +143,11 @@ void WRTMVR(std::string_view tag) {
     writeHeaderBlock(file, s, *legends);
     const bool spe = s.fileType.full() == "spe";
     const int rows = std::min(s.inputLineCount, kCapacity);
-    for (int i = 1; i <= rows; ++i) file.line(dataRecord(s, *order, i, spe));
+    std::string record;
+    for (int i = 1; i <= rows; ++i) {
+        writeDataRecord(record, s, *order, i, spe);
+        file.line(record);
+    }
 }
 
 }  // namespace mirval

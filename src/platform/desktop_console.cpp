@@ -22,8 +22,8 @@ constexpr auto kRepaintEvery = std::chrono::milliseconds(40);
 }  // namespace
 
 struct ConsoleWindow::Widgets {
+    Fl_Text_Buffer buffer;  // outlives the window, whose display uses it
     Fl_Double_Window window{kWidth, kHeight, "Console do MIRVAL"};
-    Fl_Text_Buffer buffer;
     Fl_Text_Display* text = nullptr;
     Fl_Box* state = nullptr;
     Fl_Button* plan = nullptr;

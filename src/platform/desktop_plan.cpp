@@ -168,16 +168,17 @@ double scaleBarMetres(double pixelsPerMetre, double pixels) {
 }
 
 LabelSpace::LabelSpace(int width, int height)
-    : columns_(std::max(width, 0) / kCell + 1),
-      rows_(std::max(height, 0) / kCell + 1),
+    : columns_((std::max(width, 0) + kCell - 1) / kCell),
+      rows_((std::max(height, 0) + kCell - 1) / kCell),
       taken_(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), false) {}
 
 bool LabelSpace::claim(double left, double top, double right, double bottom) {
-    if (!(left >= 0 && top >= 0 && right < columns_ * kCell && bottom < rows_ * kCell && left <= right && top <= bottom)) {
+    // right and bottom are exclusive: touching rectangles do not overlap
+    if (!(left >= 0 && top >= 0 && right <= columns_ * kCell && bottom <= rows_ * kCell && left < right && top < bottom)) {
         return false;
     }
-    const int c0 = static_cast<int>(left) / kCell, c1 = static_cast<int>(right) / kCell;
-    const int r0 = static_cast<int>(top) / kCell, r1 = static_cast<int>(bottom) / kCell;
+    const int c0 = static_cast<int>(left) / kCell, c1 = static_cast<int>(std::ceil(right)) / kCell - 1;
+    const int r0 = static_cast<int>(top) / kCell, r1 = static_cast<int>(std::ceil(bottom)) / kCell - 1;
     const auto cell = [&](int r, int c) { return taken_[static_cast<std::size_t>(r * columns_ + c)]; };
     for (int r = r0; r <= r1; ++r) {
         for (int c = c0; c <= c1; ++c) {

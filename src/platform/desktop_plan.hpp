@@ -85,11 +85,12 @@ double scaleBarMetres(double pixelsPerMetre, double pixels);
 class LabelSpace {
 public:
     LabelSpace(int width, int height);
-    // Takes the rectangle when it is free and on screen; false otherwise.
+    // Takes the rectangle [left, right) x [top, bottom) when it is free and
+    // on screen; false otherwise.
     bool claim(double left, double top, double right, double bottom);
 
 private:
-    static constexpr int kCell = 8;  // pixels
+    static constexpr int kCell = 4;  // pixels
     int columns_, rows_;
     std::vector<bool> taken_;
 };

@@ -165,9 +165,8 @@ private:
             fl_loop(sx, sy - kSymbol * 2 / 3, sx + kSymbol / 2, sy + kSymbol / 3, sx - kSymbol / 2, sy + kSymbol / 3);
             const int nameX = int(std::lround(p.x)) + kSymbol;
             const int nameY = int(std::lround(p.y)) + fl_height() / 2 - fl_descent();
-            const bool ok = room.claim(nameX, nameY - fl_height() + fl_descent(), nameX + textWidth(station.name), nameY + fl_descent());
-            std::fprintf(stderr, "DBG %s %d %d %d %d ok=%d\n", station.name.c_str(), nameX, nameY - fl_height() + fl_descent(), nameX + textWidth(station.name), nameY + fl_descent(), ok);
-            if (ok) {
+            const int nameTop = nameY - fl_height() + fl_descent();
+            if (room.claim(nameX, nameTop, nameX + textWidth(station.name), nameY + fl_descent())) {
                 drawText(station.name, x() + nameX, y() + nameY);
             }
         }

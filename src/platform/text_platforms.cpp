@@ -9,7 +9,7 @@
 namespace mirval {
 
 void StdoutConsole::line(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
 }
 

@@ -202,7 +202,7 @@ TEST_F(DrawingWriters, DrawsLinesWhateverTheKnownFlags) {
                                             "MV3_Top_Leitura_Esquerda_Visada"};
     EXPECT_EQ(lineLayers, expected);
     EXPECT_EQ(all.back().type(), "EOF");
-    const Item& lev = itemsOfType(all, "LINE").back();
+    const Item lev = itemsOfType(all, "LINE").back();
     EXPECT_EQ(lev.value(" 10") + lev.value(" 11") + lev.value(" 31"), "      0.00     -1.00     -1.00");
 }
 

@@ -146,7 +146,9 @@ TEST(LabelSpace, RefusesOverlapsAndPlacesOffScreen) {
     LabelSpace room(100, 50);
     EXPECT_TRUE(room.claim(0, 0, 30, 10));
     EXPECT_FALSE(room.claim(20, 5, 60, 15));  // covers the first
+    EXPECT_TRUE(room.claim(0, 10, 30, 20));   // touches it from below
     EXPECT_TRUE(room.claim(40, 20, 90, 30));
+    EXPECT_TRUE(room.claim(10, 37, 30, 50));  // the last pixel row
     EXPECT_FALSE(room.claim(-5, 0, 10, 10));
     EXPECT_FALSE(room.claim(90, 40, 130, 49));
     EXPECT_FALSE(room.claim(10, 10, 5, 5));

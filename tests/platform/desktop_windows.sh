@@ -53,7 +53,7 @@ done
 export DISPLAY=":$(head -1 "$work/display")"
 # the file dialog keeps its recent-files list under HOME
 export HOME=$work/home
-mkdir -p "$HOME" "$shots"
+mkdir -p "$HOME/.local/share" "$shots"
 rm -f "$shots"/*.png
 
 # --- window helpers ---------------------------------------------------------
@@ -107,7 +107,8 @@ shot_of_screen() {
         echo "screenshot: $shots/$1-screen.png"
 }
 
-# The file dialog: the full path typed into its name field, then Enter.
+# The file dialog: the file's full path typed (a "/" opens the name field of
+# the GTK dialog, which shows the file list first), then Enter.
 choose_file() {
     local chooser
     chooser=$(wait_window '^select_file File$') || fail "no file dialog"
@@ -118,11 +119,36 @@ choose_file() {
     wait_closed "$chooser" || fail "the file dialog did not close"
 }
 
-# --- the run ------------------------------------------------------------------
+start_program() {
+    (cd "$work/run" && exec "$binary" >"$work/console.out" 2>"$work/stderr.out" </dev/null) &
+    mirval_pid=$!
+}
+
+wait_program_end() {
+    for _ in $(seq 100); do
+        kill -0 "$mirval_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$mirval_pid" 2>/dev/null && fail "$1"
+    wait "$mirval_pid"
+    status=$?
+    mirval_pid=""
+}
+
 mkdir -p "$work/run"
 cp "$case_dir/input/exemplo.orv" "$case_dir/input/perfil.prr" "$work/run/"
-(cd "$work/run" && exec "$binary" >"$work/console.out" 2>"$work/stderr.out" </dev/null) &
-mirval_pid=$!
+
+# --- "Exit" in the start window ends the run quietly ----------------------------
+start_program
+start=$(wait_window '^Programa MIRVAL$') || fail "no start window"
+keys "$start" e
+wait_program_end "Exit did not end the program"
+[ "$status" -eq 0 ] || fail "Exit: exit status $status"
+[ -s "$work/console.out" ] && fail "Exit: the console log is not empty"
+[ "$(ls "$work/run" | wc -l)" -eq 2 ] || fail "Exit: files were created: $(ls "$work/run")"
+
+# --- the run ------------------------------------------------------------------
+start_program
 
 start=$(wait_window '^Programa MIRVAL$') || fail "no start window"
 shot "$start" start
@@ -154,14 +180,7 @@ wait_closed "$plan" || fail "Escape did not close the plan view"
 
 kill -0 "$mirval_pid" 2>/dev/null || fail "the program ended before its console window was closed"
 keys "$console" f
-for _ in $(seq 100); do
-    kill -0 "$mirval_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$mirval_pid" 2>/dev/null && fail "closing the console window did not end the program"
-wait "$mirval_pid"
-status=$?
-mirval_pid=""
+wait_program_end "closing the console window did not end the program"
 [ "$status" -eq 0 ] || fail "exit status $status"
 
 # --- the files ------------------------------------------------------------------
@@ -190,7 +209,10 @@ for expected in "$case_dir"/expected/*; do
         # the log names the files by the full paths the dialog returned
         actual=$work/console.relative
         sed "s|$work/run/||" "$work/console.out" | sed 's/ *$//' >"$actual"
-        sed 's/ *$//' "$expected" | cmp -s - "$actual" || fail "console log differs from $file"
+        if ! sed 's/ *$//' "$expected" | cmp -s - "$actual"; then
+            sed 's/ *$//' "$expected" | diff - "$actual" | head -10
+            fail "console log differs from $file"
+        fi
     else
         [ -f "$work/run/$file" ] || fail "$file not written"
         cmp -s "$expected" "$work/run/$file" || fail "$file differs"

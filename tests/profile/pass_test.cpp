@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/store.hpp"
 #include "profile/profile.hpp"
@@ -13,8 +15,17 @@
 namespace mirval {
 namespace {
 
-using test::profileHead;
-using test::writeScratch;
+using test::padded;
+
+// The report of one pass after the drawing is written.
+std::string report(const std::string& profile, const std::string& survey, const std::string& drawing,
+                   const std::vector<std::vector<std::string>>& segments) {
+    std::string text = "Processando o arquivo de perfil retificado: \n" + LongText(profile).str() +
+                       "\ndo arquivo de gruta: \n" + LongText(survey).str() + "\ngerando o arquivo DXF: \n" +
+                       LongText(drawing).str() + "\n\n";
+    for (const auto& s : segments) text += padded(s[0], 33) + padded(s[1], 33) + padded(s[2], 10) + "\n";
+    return text + "\n";
+}
 
 class ProfilePassTest : public test::WithScriptedPlatform {
 protected:
@@ -22,18 +33,6 @@ protected:
         WithScriptedPlatform::SetUp();
         initialiseStore(store());
         store().inputFileName.assign("gruta.orv");
-        StationTable& st = store().stations;
-        const struct { const char* name; double x, y, z, ht; } cave[] = {
-            {"A1", 100, 200, 50, 3}, {"A2", 103, 204, 48, 2}, {"A3", 103, 210, 47, -1}};
-        for (const auto& c : cave) {
-            const int k = ++store().stationCount;
-            st.name[k].assign(c.name);
-            st.x[k] = c.x;
-            st.y[k] = c.y;
-            st.z[k] = c.z;
-            st.ht[k] = c.ht;
-            st.zteto[k] = c.ht > 0 ? c.z + c.ht : -1;
-        }
     }
     // One pass answering the prompt with `button` and the chooser with `path`.
     LongText pass(const std::string& button, const std::string& path = "") {
@@ -45,36 +44,28 @@ protected:
     }
 };
 
-TEST_F(ProfilePassTest, ExitLeavesTheBufferAtTheInputFileName) {
+TEST_F(ProfilePassTest, ExitOrCancelLeaveTheBufferAtTheInputFileName) {
     EXPECT_EQ(pass("Exit"), store().inputFileName);
     ASSERT_EQ(platform.dialogsShown.size(), 1u);
     const Dialog& prompt = platform.dialogsShown[0];
     EXPECT_EQ(prompt.caption, "Programa MIRVAL");
-    const std::vector<std::string> lines{"O MIRVAL processou a gruta com sucesso!!",
-                                         "  , ",
-                                         "Deseja processar um arquivo de perfil?. ",
-                                         "",
-                                         "Escolha um arquivo ou Exit, para sair.",
-                                         "",
-                                         "",
-                                         "Versão C++ do MIRVAL",
-                                         ""};
+    const std::vector<std::string> lines{"O MIRVAL processou a gruta com sucesso!!", "  , ",
+                                         "Deseja processar um arquivo de perfil?. ", "",
+                                         "Escolha um arquivo ou Exit, para sair.", "", "", "Versão C++ do MIRVAL", ""};
     EXPECT_EQ(prompt.lines, lines);
     ASSERT_EQ(prompt.buttons.size(), 2u);
-    EXPECT_EQ(prompt.buttons[0].label + prompt.buttons[0].mnemonic, "select files");
+    EXPECT_EQ(prompt.buttons[0].label + prompt.buttons[0].mnemonic + prompt.buttons[1].label +
+                  prompt.buttons[1].mnemonic + std::to_string(prompt.buttonGap),
+              "select filesExitE4");
     EXPECT_TRUE(prompt.buttons[0].isDefault);
-    EXPECT_EQ(prompt.buttons[1].label + prompt.buttons[1].mnemonic, "ExitE");
-    EXPECT_FALSE(prompt.buttons[1].action);
-    EXPECT_EQ(prompt.buttonGap, 4);
-    EXPECT_EQ(log(), "");
 
-    // a cancelled chooser leaves the input file name as it was
-    EXPECT_EQ(pass("select file"), store().inputFileName);
+    EXPECT_EQ(pass("select file"), store().inputFileName);  // the chooser cancelled
     EXPECT_EQ(platform.choosersShown.size(), 1u);
+    EXPECT_EQ(log(), "");
 }
 
 TEST_F(ProfilePassTest, RejectedFileGivesTheDrawingNameButNoDrawing) {
-    const auto path = writeScratch("rejeitado.prr", "XYZ\n");
+    const auto path = test::writeScratch("rejeitado.prr", "XYZ\n");
     const auto drawing = test::scratchFolder() / "rejeitado.dxf";
     std::filesystem::remove(drawing);
     EXPECT_EQ(pass("select file", path.string()).trimmed(), drawing.string());
@@ -83,29 +74,6 @@ TEST_F(ProfilePassTest, RejectedFileGivesTheDrawingNameButNoDrawing) {
     EXPECT_EQ(log(), "\nO ARQUIVO LIDO NÃO É DE PERFIL. SELECIONAR OUTRO.\n\n");
 }
 
-TEST_F(ProfilePassTest, ProfileFileIsDrawnAndReported) {
-    const auto path = writeScratch("galeria.prr", profileHead("PRR", "Galeria") + "A1 A2 D\nA2 A3 Esquerda\n");
-    const auto drawing = test::scratchFolder() / "galeria.dxf";
-    std::filesystem::remove(drawing);
-    const LongText buffer = pass("select file", path.string());
-    EXPECT_EQ(buffer.trimmed(), drawing.string());
-    EXPECT_EQ(store().inputFileName.trimmed(), "gruta.orv");
-    const std::string expected = "\n" + LongText("Galeria").str() + "\n\n" +
-                                 "Processando o arquivo de perfil retificado: \n" + LongText(path.string()).str() +
-                                 "\ndo arquivo de gruta: \n" + store().inputFileName.str() +
-                                 "\ngerando o arquivo DXF: \n" + buffer.str() + "\n\n" +
-                                 test::padded("A1", 33) + test::padded("A2", 33) + test::padded("D", 10) + "\n" +
-                                 test::padded("A2", 33) + test::padded("A3", 33) + "Esquerda  \n\n";
-    EXPECT_EQ(log(), expected);
-
-    const auto inserts = test::itemsOfType(test::items(test::splitLines(test::readFile(drawing))), "INSERT");
-    ASSERT_EQ(inserts.size(), 3u);
-    EXPECT_EQ(inserts[1].value(" 10") + inserts[1].value(" 20"), "      5.000000     48.000000");
-    EXPECT_EQ(inserts[2].value(" 10") + inserts[2].value(" 20") + inserts[2].value("  2"),
-              "     -1.000000     47.000000Externa");
-}
-
-// The whole program: one rejected and one accepted profile file.
 TEST(ProfileBatch, TwoProfileFilesOneRejected) {
     namespace fs = std::filesystem;
     const fs::path folder = test::scratchFolder() / "batch";
@@ -113,27 +81,22 @@ TEST(ProfileBatch, TwoProfileFilesOneRejected) {
     fs::create_directories(folder);
     fs::copy_file(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden/exemplo/input/exemplo.orv", folder / "exemplo.orv");
     std::ofstream(folder / "outro.txt") << "ORV nao e perfil\n";
-    std::ofstream(folder / "lago.prr") << profileHead("prf", "Lago") << "EXT0 E1 D\nE1 E2 E\n";
+    std::ofstream(folder / "lago.prr") << test::profileHead("prf", "Lago") << "EXT0 E1 D\nE1 E2 E\n";
     const std::string command = "cd '" + folder.string() + "' && '" + MIRVAL_BINARY +
                                 "' exemplo.orv --profile lago.prr --profile outro.txt >console.txt 2>stderr.txt";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
+    // the title echo, the report, the rejection of the second file, then the credits
+    const std::string expected =
+        "\n" + LongText("Lago").str() + "\n\n" +
+        report("lago.prr", "exemplo.orv", "lago.dxf", {{"EXT0", "E1", "D"}, {"E1", "E2", "E"}}) +
+        "\nO ARQUIVO LIDO NÃO É DE PERFIL. SELECIONAR OUTRO.\n\n\n \n";
     const std::string console = test::readFile(folder / "console.txt");
-    const std::string report = "Processando o arquivo de perfil retificado: \n" + LongText("lago.prr").str() +
-                               "\ndo arquivo de gruta: \n" + LongText("exemplo.orv").str() +
-                               "\ngerando o arquivo DXF: \n" + LongText("lago.dxf").str() + "\n\n" +
-                               test::padded("EXT0", 33) + test::padded("E1", 33) + test::padded("D", 10) + "\n" +
-                               test::padded("E1", 33) + test::padded("E2", 33) + test::padded("E", 10) + "\n\n";
-    // the title echo, the report, then the rejection of the second file and the credits
-    const std::string expected = "\n" + LongText("Lago").str() + "\n\n" + report +
-                                 "\nO ARQUIVO LIDO NÃO É DE PERFIL. SELECIONAR OUTRO.\n\n\n \n";
     EXPECT_NE(console.find(expected), std::string::npos) << console;
     EXPECT_FALSE(fs::exists(folder / "outro.dxf"));
 
     const auto lines = test::splitLines(test::readFile(folder / "lago.dxf"));
-    const auto all = test::items(lines);
-    EXPECT_EQ(test::itemsOfType(all, "LAYER").size(), 14u);
-    const auto inserts = test::itemsOfType(all, "INSERT");
+    const auto inserts = test::itemsOfType(test::items(lines), "INSERT");
     ASSERT_EQ(inserts.size(), 3u);
     EXPECT_EQ(inserts[0].value(" 10") + inserts[0].value("  2"), "      0.000000Externa");
     EXPECT_EQ(inserts[1].value("  2"), "Estacao");

@@ -1,0 +1,18 @@
+#pragma once
+// Shared set-up of the reader fuzz targets: the input bytes become a file in a
+// scratch folder, the store is fresh, the console log goes to memory, and a
+// stop of the run (RunStop) is the expected end of bad input.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace mirval::fuzz {
+
+// Writes the bytes to a scratch file with this extension; returns its path.
+std::string writeInput(const std::uint8_t* data, std::size_t size, const std::string& extension);
+
+// A fresh store and platform with the result listing open, the input file
+// name and the file type set; then runs `read` and swallows the run's stop.
+void runReader(const std::string& path, const char* fileType, void (*read)());
+
+}  // namespace mirval::fuzz
