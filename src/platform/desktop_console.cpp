@@ -91,7 +91,9 @@ void ConsoleWindow::waitUntilClosed(const PlanModel& plan, int status) {
     w.state->label(status == 0 ? "Processamento concluído. Feche esta janela para sair."
                                : "O processamento parou: veja as mensagens acima.");
     w.close->activate();
-    if (!plan.empty()) {
+    if (plan.empty()) {
+        w.close->take_focus();
+    } else {
         w.shownPlan = &plan;
         w.plan->activate();
         w.plan->take_focus();

@@ -136,7 +136,7 @@ wait_program_end() {
 }
 
 mkdir -p "$work/run"
-cp "$case_dir/input/exemplo.orv" "$case_dir/input/perfil.prr" "$work/run/"
+cp "$case_dir"/input/* "$work/run/"
 
 # --- "Exit" in the start window ends the run quietly ----------------------------
 start_program
@@ -145,7 +145,7 @@ keys "$start" e
 wait_program_end "Exit did not end the program"
 [ "$status" -eq 0 ] || fail "Exit: exit status $status"
 [ -s "$work/console.out" ] && fail "Exit: the console log is not empty"
-[ "$(ls "$work/run" | wc -l)" -eq 2 ] || fail "Exit: files were created: $(ls "$work/run")"
+[ "$(ls "$work/run" | wc -l)" -eq "$(ls "$case_dir/input" | wc -l)" ] || fail "Exit: files were created: $(ls "$work/run")"
 
 # --- the run ------------------------------------------------------------------
 start_program
@@ -160,14 +160,19 @@ shot "$result" result
 keys "$result" Return
 
 console=$(wait_window '^Console do MIRVAL$') || fail "no console window"
-prompt=$(wait_window '^Programa MIRVAL$' "$start") || fail "no profile prompt"
-shot "$prompt" profile_prompt
-keys "$prompt" s
-choose_file "" "$work/run/perfil.prr"
-
-again=$(wait_window '^Programa MIRVAL$' "$start" "$prompt") || fail "no second profile prompt"
-keys "$again" e
-wait_closed "$again" || fail "Exit did not close the profile prompt"
+# the profile prompt, as in the batch command of the case: a file that is no
+# profile, the profile, then "Exit"
+seen=("$start")
+for profile in nao_perfil.prr perfil.prr; do
+    prompt=$(wait_window '^Programa MIRVAL$' "${seen[@]}") || fail "no profile prompt before $profile"
+    seen+=("$prompt")
+    [ "$profile" = perfil.prr ] && shot "$prompt" profile_prompt
+    keys "$prompt" s
+    choose_file "" "$work/run/$profile"
+done
+prompt=$(wait_window '^Programa MIRVAL$' "${seen[@]}") || fail "no last profile prompt"
+keys "$prompt" e
+wait_closed "$prompt" || fail "Exit did not close the profile prompt"
 
 shot "$console" console
 keys "$console" p
