@@ -6,7 +6,6 @@
 #include "input/readers.hpp"
 #include "input/spreadsheet_layout.hpp"
 #include "input/survey_input.hpp"
-#include "platform/platform.hpp"
 
 namespace mirval {
 

@@ -37,7 +37,7 @@ public:
     bool failed() const { return failed_; }
 
 private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
+    static constexpr std::size_t kFlushAt = 1 << 20;
     void flush();
 
     std::FILE* file_ = nullptr;
