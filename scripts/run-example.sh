@@ -13,9 +13,11 @@ rm -rf "$out"
 mkdir -p "$out"
 cp "$root"/examples/* "$out"/
 cd "$out"
-survey=$(ls *.orv *.vrk *.eef 2>/dev/null | head -n 1)
+shopt -s nullglob
+surveys=(*.orv *.vrk *.eef)
+survey=${surveys[0]}
 profiles=()
-for p in *.prr; do [ -f "$p" ] && profiles+=(--profile "$p"); done
+for p in *.prr; do profiles+=(--profile "$p"); done
 "$root/build/mirval" "$survey" "${profiles[@]}"
 echo
 echo "Arquivos escritos em $out:"

@@ -66,6 +66,10 @@ bool LineReader::open(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
     std::string text;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        if (const long size = std::ftell(file); size > 0) text.reserve(static_cast<std::size_t>(size));
+        std::rewind(file);
+    }
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
