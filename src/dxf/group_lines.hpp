@@ -1,7 +1,7 @@
 #pragma once
 // Builds the group-code / value line pairs of DXF items in a small buffer and
 // hands them to the file in few writes. The drawings write millions of these
-// lines, so numbers take a fast path here (see dxf_number.hpp).
+// lines, so each item is gathered here and numbers go straight into the buffer.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "dxf/dxf_number.hpp"
 #include "text/format.hpp"
 #include "text/output.hpp"
 
@@ -34,10 +33,10 @@ public:
     }
     // The value as Fw.d.
     [[gnu::always_inline]] GroupLines& real(std::string_view code, double value, int width, int decimals) {
-        if (width > kMaxRealWidth) return longReal(code, value, width, decimals);
-        reserve(kCodeLine + kMaxRealWidth + 1);
+        if (width > fmt::kMaxFieldWidth) return longReal(code, value, width, decimals);
+        reserve(kCodeLine + fmt::kMaxFieldWidth + 1);
         codeLine(code);
-        used_ += writeReal(buffer_.data() + used_, value, width, decimals);
+        used_ += fmt::writeF(buffer_.data() + used_, value, width, decimals);
         buffer_[used_++] = '\n';
         return *this;
     }

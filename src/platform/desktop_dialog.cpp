@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/desktop_fltk.hpp"
 #include "platform/desktop_text.hpp"

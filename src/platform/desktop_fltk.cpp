@@ -2,6 +2,7 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
+#include <cstdio>
 #include <deque>
 
 #include "core/store.hpp"

@@ -5,9 +5,11 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "platform/desktop_fltk.hpp"
 

@@ -1,5 +1,7 @@
 #include "text/fixed_text.hpp"
 
+#include <cstring>
+
 namespace mirval {
 
 namespace {
@@ -32,7 +34,10 @@ std::string_view cutUtf8(std::string_view s, std::size_t width) {
 }
 
 std::string_view trim(std::string_view s) {
+    // fields are mostly blanks (a 256-byte comment): skip them eight at a time
+    static constexpr char kEightBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     std::size_t n = s.size();
+    while (n >= 8 && std::memcmp(s.data() + n - 8, kEightBlanks, 8) == 0) n -= 8;
     while (n > 0 && s[n - 1] == ' ') --n;
     return s.substr(0, n);
 }

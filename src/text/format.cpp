@@ -29,6 +29,14 @@ constexpr std::uint64_t kPow10[] = {1ULL,
                                     100000000000ULL,
                                     1000000000000ULL};
 constexpr int kMaxFastDecimals = 12;
+constexpr std::uint64_t kPow10Wide[] = {1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL,
+                                        10000000ULL, 100000000ULL, 1000000000ULL, 10000000000ULL,
+                                        100000000000ULL, 1000000000000ULL, 10000000000000ULL,
+                                        100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
+                                        100000000000000000ULL, 1000000000000000000ULL,
+                                        10000000000000000000ULL};
+
+std::string_view trimLeft(std::string_view s) { return s.substr(s.find_first_not_of(' ')); }
 
 void appendStars(std::string& out, int width) { out.append(static_cast<std::size_t>(width), '*'); }
 
@@ -36,23 +44,6 @@ void appendRightAligned(std::string& out, std::string_view digits, int width) {
     if (static_cast<int>(digits.size()) > width) return appendStars(out, width);
     out.append(static_cast<std::size_t>(width) - digits.size(), ' ');
     out.append(digits);
-}
-
-// Writes the unsigned 128-bit integer in decimal into the end of buf; returns the start.
-char* writeDigits(char* end, u128 v) {
-    if (v <= UINT64_MAX) {
-        auto small = static_cast<std::uint64_t>(v);
-        do {
-            *--end = static_cast<char>('0' + small % 10);
-            small /= 10;
-        } while (small != 0);
-        return end;
-    }
-    do {
-        *--end = static_cast<char>('0' + static_cast<int>(v % 10));
-        v /= 10;
-    } while (v != 0);
-    return end;
 }
 
 // |value| × 10^decimals rounded half away from zero, computed exactly from the
@@ -84,33 +75,66 @@ bool scaledMagnitude(double magnitude, int decimals, u128& result) {
     return true;
 }
 
-// Digits of a rounded real: sign, integer part, point, decimals. `withZero`
-// keeps the "0" before the point of a value below 1.
-std::string_view realText(char* buf, std::size_t size, u128 scaled, bool negative, int decimals,
-                          bool withZero) {
-    char* end = buf + size;
-    char* p = end;
-    u128 integerPart = scaled;
-    if (decimals > 0) {
-        const std::uint64_t unit = kPow10[decimals];
-        std::uint64_t fractional = 0;
-        if (scaled <= UINT64_MAX) {
-            const auto small = static_cast<std::uint64_t>(scaled);
-            fractional = small % unit;
-            integerPart = small / unit;
-        } else {
-            fractional = static_cast<std::uint64_t>(scaled % unit);
-            integerPart = scaled / unit;
-        }
-        for (int k = 0; k < decimals; ++k) {
-            *--p = static_cast<char>('0' + fractional % 10);
-            fractional /= 10;
-        }
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes exactly `count` digits of v (leading zeros included) ending just before `end`.
+void digitsBefore(char* end, u128 v, int count) {
+    for (; count > 0 && v > UINT64_MAX; --count) {  // beyond 64 bits: only huge values of F0.d
+        *--end = static_cast<char>('0' + static_cast<int>(v % 10));
+        v /= 10;
     }
-    *--p = '.';
-    if (integerPart != 0 || withZero) p = writeDigits(p, integerPart);
-    if (negative && scaled != 0) *--p = '-';
-    return {p, static_cast<std::size_t>(end - p)};
+    auto small = static_cast<std::uint64_t>(v);
+    for (; count >= 2; count -= 2) {
+        end -= 2;
+        std::memcpy(end, kDigitPairs + 2 * (small % 100), 2);
+        small /= 100;
+    }
+    if (count == 1) end[-1] = static_cast<char>('0' + small % 10);
+}
+
+int digitCount(u128 v) {
+    int beyond64Bits = 0;
+    for (; v > UINT64_MAX; v /= 10) ++beyond64Bits;
+    const auto small = static_cast<std::uint64_t>(v);
+    int count = 1;
+    while (count < 20 && small >= kPow10Wide[count]) ++count;
+    return beyond64Bits + count;
+}
+
+// The rounded value `scaled` (in units of the last decimal) right-aligned in
+// out[0..width): sign, integer part, point, decimals; the "0" before the point
+// of a value below 1 only when there is room. False when it does not fit.
+bool writeField(char* out, int width, u128 scaled, bool negative, int decimals) {
+    const std::uint64_t unit = kPow10[decimals];
+    u128 whole = 0;
+    std::uint64_t fraction = 0;
+    if (scaled <= UINT64_MAX) {
+        const auto small = static_cast<std::uint64_t>(scaled);
+        whole = small / unit;
+        fraction = small % unit;
+    } else {
+        whole = scaled / unit;
+        fraction = static_cast<std::uint64_t>(scaled % unit);
+    }
+    const int wholeDigits = digitCount(whole);
+    int length = (negative ? 1 : 0) + wholeDigits + 1 + decimals;
+    bool withZero = true;
+    if (length > width) {
+        if (whole != 0 || length - 1 > width) return false;
+        withZero = false;
+        --length;
+    }
+    std::memset(out, ' ', static_cast<std::size_t>(width - length));
+    char* end = out + width;
+    digitsBefore(end, fraction, decimals);
+    end -= decimals;
+    *--end = '.';
+    if (withZero) digitsBefore(end, whole, wholeDigits);
+    if (negative) out[width - length] = '-';
+    return true;
 }
 
 // Decimal text of a value beyond the fast path: magnitudes above 2^86, which are
@@ -132,25 +156,35 @@ bool nonFinite(std::string& out, double value, int width) {
     return true;
 }
 
-void appendReal(std::string& out, double value, int width, int decimals) {
-    if (nonFinite(out, value, width)) return;
-    const bool negative = std::signbit(value);
+std::string realTextF0(double value, int decimals) {
     u128 scaled = 0;
     if (decimals <= kMaxFastDecimals && scaledMagnitude(std::fabs(value), decimals, scaled)) {
         char buf[64];
-        std::string_view text = realText(buf, sizeof buf, scaled, negative, decimals, true);
-        if (width == 0) return (void)out.append(text);
-        if (static_cast<int>(text.size()) > width && scaled < kPow10[decimals]) {
-            text = realText(buf, sizeof buf, scaled, negative, decimals, false);  // drop the "0"
-        }
-        return appendRightAligned(out, text, width);
+        const int width = 1 + digitCount(scaled) + 2 + decimals;
+        const bool negative = std::signbit(value) && scaled != 0;
+        writeField(buf, width, scaled, negative, decimals);
+        return std::string(trimLeft(std::string_view(buf, static_cast<std::size_t>(width))));
     }
-    const std::string text = slowRealText(value, decimals);
-    if (width == 0) out.append(text);
-    else appendRightAligned(out, text, width);
+    return slowRealText(value, decimals);
 }
 
 }  // namespace
+
+std::size_t writeF(char* out, double value, int width, int decimals) {
+    u128 scaled = 0;
+    if (std::isfinite(value) && decimals <= kMaxFastDecimals && width <= kMaxFieldWidth &&
+        scaledMagnitude(std::fabs(value), decimals, scaled)) {
+        const bool negative = std::signbit(value) && scaled != 0;
+        if (!writeField(out, width, scaled, negative, decimals)) {
+            std::memset(out, '*', static_cast<std::size_t>(width));
+        }
+        return static_cast<std::size_t>(width);
+    }
+    std::string text;
+    if (!nonFinite(text, value, width)) appendRightAligned(text, slowRealText(value, decimals), width);
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+}
 
 void appendI(std::string& out, std::int64_t value, int width) {
     char buf[32];
@@ -168,10 +202,17 @@ void appendIm(std::string& out, std::int64_t value, int width, int minDigits) {
 }
 
 void appendF(std::string& out, double value, int width, int decimals) {
-    appendReal(out, value, width, decimals);
+    if (width > kMaxFieldWidth) {
+        if (!nonFinite(out, value, width)) appendRightAligned(out, realTextF0(value, decimals), width);
+        return;
+    }
+    char buf[kMaxFieldWidth];
+    out.append(buf, writeF(buf, value, width, decimals));
 }
 
-void appendF0(std::string& out, double value, int decimals) { appendReal(out, value, 0, decimals); }
+void appendF0(std::string& out, double value, int decimals) {
+    if (!nonFinite(out, value, 0)) out.append(realTextF0(value, decimals));
+}
 
 void appendX(std::string& out, int blanks) { out.append(static_cast<std::size_t>(blanks), ' '); }
 

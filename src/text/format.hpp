@@ -8,6 +8,7 @@
 // A value that does not fit its field is written as w asterisks. Reals are
 // rounded from their exact binary value, halves away from zero, and a value
 // that rounds to zero never carries a minus sign.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ void appendI(std::string& out, std::int64_t value, int width);
 void appendI0(std::string& out, std::int64_t value);
 void appendIm(std::string& out, std::int64_t value, int width, int minDigits);
 void appendF(std::string& out, double value, int width, int decimals);
+
+// Fw.d written straight into out[0..width) (the hot path of the drawings);
+// returns the bytes written, which is `width`.
+inline constexpr int kMaxFieldWidth = 32;
+std::size_t writeF(char* out, double value, int width, int decimals);
 void appendF0(std::string& out, double value, int decimals);
 void appendX(std::string& out, int blanks);
 void appendAw(std::string& out, std::string_view text, int width);
