@@ -9,6 +9,7 @@
 #include "core/output_names.hpp"
 #include "core/reduction.hpp"
 #include "core/stop.hpp"
+#include "core/summary.hpp"
 #include "dxf/drawings.hpp"
 #include "exchange/exchange.hpp"
 #include "geo/kml.hpp"
@@ -64,13 +65,7 @@ void showResultWindow(const Store& s, const OutputNames& names) {
 // A ".txt" input takes its type from the first three characters of its first line.
 void retypeTextInput(Store& s) {
     std::ifstream in(std::string(s.inputFileName.trimmed()), std::ios::binary);
-    if (!in) {
-        consoleLog().emptyLine();
-        consoleLog().line("PROBLEMA DE ABERTURA DE ARQUIVO." + s.inputFileName.str());
-        consoleLog().line("VERIFIQUE SE NÃO ESTÁ ABERTO EM                      ALGUM OUTRO PROGRAMA");
-        consoleLog().emptyLine();
-        failureStop();
-    }
+    if (!in) stopOnListingOpenFailure(s.inputFileName);
     char head[6] = {};
     in.read(head, sizeof head);
     std::string_view first(head, static_cast<std::size_t>(in.gcount()));
@@ -98,16 +93,7 @@ void writeHeaderSummary(const Store& s) {
     log.line(h.municipality.full());
     log.line(h.team.full());
     log.emptyLine();
-    log.line(fmt::Record().a("ESCALA=1:").i0(h.scale).a(". DECLINACAO=").f(h.declination, 6, 2));
-    log.line(fmt::Record().a("COOR INICIO=").f(h.x0, 11, 3).f(h.y0, 12, 3).f(h.z0, 9, 3));
-    log.line(fmt::Record()
-                 .a("BASE INICIAL= ")
-                 .a(s.stations.name[1].trimmed())
-                 .a(" HTINI= ")
-                 .f(h.htini, 5, 2)
-                 .a(" ZONA UTM= ")
-                 .i0(h.utmZone));
-    log.emptyLine();
+    writeStartSummary(log, s, h.scale, 6, 2);
 }
 
 void writeListings(Store& s, const OutputNames& names) {

@@ -29,7 +29,9 @@ void openOrStop(OutputFile& file, const LongText& name) {
 }
 
 void openListingOrStop(OutputFile& file, const LongText& name) {
-    if (!file.open(std::string(name.trimmed()))) reportOpenFailure("PROBLEMA DE ABERTURA DE ARQUIVO.", name);
+    if (!file.open(std::string(name.trimmed()))) stopOnListingOpenFailure(name);
 }
+
+void stopOnListingOpenFailure(const LongText& name) { reportOpenFailure("PROBLEMA DE ABERTURA DE ARQUIVO.", name); }
 
 }  // namespace mirval

@@ -27,5 +27,6 @@ void openOrStop(OutputFile& file, const LongText& name);
 
 // The listings' variant of the same report ("PROBLEMA DE ABERTURA DE ARQUIVO.").
 void openListingOrStop(OutputFile& file, const LongText& name);
+[[noreturn]] void stopOnListingOpenFailure(const LongText& name);
 
 }  // namespace mirval

@@ -1,5 +1,7 @@
 #include "input/survey_input.hpp"
 
+#include "core/summary.hpp"
+
 #include "core/stop.hpp"
 #include "platform/platform.hpp"
 #include "text/format.hpp"
@@ -64,17 +66,7 @@ void echoHeader(Store& s, bool withDate, int scale) {
         sink->line(h.team.full());
         sink->emptyLine();
     }
-    LineSink& log = consoleLog();
-    log.line(fmt::Record().a("ESCALA=1:").i0(scale).a(". DECLINACAO=").f(h.declination, 4, 1));
-    log.line(fmt::Record().a("COOR INICIO=").f(h.x0, 11, 3).f(h.y0, 12, 3).f(h.z0, 9, 3));
-    log.line(fmt::Record()
-                 .a("BASE INICIAL= ")
-                 .a(s.stations.name[1].trimmed())
-                 .a(" HTINI= ")
-                 .f(h.htini, 5, 2)
-                 .a(" ZONA UTM= ")
-                 .i0(h.utmZone));
-    log.emptyLine();
+    writeStartSummary(consoleLog(), s, scale, 4, 1);
 }
 
 }  // namespace mirval

@@ -95,20 +95,23 @@ void digitsBefore(char* end, u128 v, int count) {
     if (count == 1) end[-1] = static_cast<char>('0' + small % 10);
 }
 
+int digitCount(std::uint64_t v) {
+    const std::uint64_t nonZero = v | 1;
+    const int estimate = (std::bit_width(nonZero) * 1233) >> 12;  // 1233 / 4096 is about log10(2)
+    return estimate + (nonZero >= kPow10Wide[estimate] ? 1 : 0);
+}
+
 int digitCount(u128 v) {
     int beyond64Bits = 0;
     for (; v > UINT64_MAX; v /= 10) ++beyond64Bits;
-    const auto small = static_cast<std::uint64_t>(v);
-    int count = 1;
-    while (count < 20 && small >= kPow10Wide[count]) ++count;
-    return beyond64Bits + count;
+    return beyond64Bits + digitCount(static_cast<std::uint64_t>(v));
 }
 
 // The rounded value `scaled` (in units of the last decimal) right-aligned in
 // out[0..width): sign, integer part, point, decimals; the "0" before the point
 // of a value below 1 only when there is room. False when it does not fit.
-bool writeField(char* out, int width, u128 scaled, bool negative, int decimals) {
-    const std::uint64_t unit = kPow10[decimals];
+[[gnu::always_inline]] inline bool writeFieldIn(char* out, int width, u128 scaled, bool negative, int decimals,
+                                               std::uint64_t unit) {
     u128 whole = 0;
     std::uint64_t fraction = 0;
     if (scaled <= UINT64_MAX) {
@@ -135,6 +138,14 @@ bool writeField(char* out, int width, u128 scaled, bool negative, int decimals) 
     if (withZero) digitsBefore(end, whole, wholeDigits);
     if (negative) out[width - length] = '-';
     return true;
+}
+
+bool writeField(char* out, int width, u128 scaled, bool negative, int decimals) {
+    switch (decimals) {  // the decimals most layouts use, with their unit a constant
+        case 2: return writeFieldIn(out, width, scaled, negative, 2, 100);
+        case 6: return writeFieldIn(out, width, scaled, negative, 6, 1000000);
+        default: return writeFieldIn(out, width, scaled, negative, decimals, kPow10[decimals]);
+    }
 }
 
 // Decimal text of a value beyond the fast path: magnitudes above 2^86, which are
