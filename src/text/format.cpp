@@ -75,6 +75,10 @@ bool scaledMagnitude(double magnitude, int decimals, u128& result) {
     return true;
 }
 
+constexpr char kBlankField[kMaxFieldWidth] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                              ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                              ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -130,7 +134,11 @@ int digitCount(u128 v) {
         withZero = false;
         --length;
     }
-    std::memset(out, ' ', static_cast<std::size_t>(width - length));
+    if (width <= kMaxFieldWidth) {
+        std::memcpy(out, kBlankField, kMaxFieldWidth);  // one fixed-size store; the digits overwrite its end
+    } else {
+        std::memset(out, ' ', static_cast<std::size_t>(width - length));
+    }
     char* end = out + width;
     digitsBefore(end, fraction, decimals);
     end -= decimals;

@@ -21,7 +21,8 @@ void appendIm(std::string& out, std::int64_t value, int width, int minDigits);
 void appendF(std::string& out, double value, int width, int decimals);
 
 // Fw.d written straight into out[0..width) (the hot path of the drawings);
-// returns the bytes written, which is `width`.
+// returns the bytes written, which is `width`. `out` must have room for
+// kMaxFieldWidth bytes: the blanks are laid down in one fixed-size store.
 inline constexpr int kMaxFieldWidth = 32;
 std::size_t writeF(char* out, double value, int width, int decimals);
 void appendF0(std::string& out, double value, int decimals);
