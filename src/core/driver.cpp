@@ -16,7 +16,6 @@
 #include "input/readers.hpp"
 #include "platform/platform.hpp"
 #include "profile/profile.hpp"
-#include "text/format.hpp"
 
 namespace mirval {
 
