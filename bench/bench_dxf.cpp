@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "core/store.hpp"
-#include "dxf/drawings.hpp"
+#include "store/store.hpp"
+#include "writers/dxf/drawings.hpp"
 
 namespace {
 
@@ -90,7 +90,6 @@ int main() {
     const auto file3d = folder / "mirval_bench_3D.dxf";
     const auto file2d = folder / "mirval_bench_2D.dxf";
     const auto plain = folder / "mirval_bench_fwrite.dxf";
-    const FileType type("orv");
 
     constexpr int kRounds = 7;
     std::vector<double> drawingWall, drawingCpu, writeWall, writeCpu;
@@ -100,10 +99,10 @@ int main() {
         // back costs the file system extra work on both sides.
         for (const auto& p : {file3d, file2d, plain}) std::filesystem::remove(p);
         const Timing drawing = timed([&] {
-            WRTDX3(type, LongText(file3d.string()), kSymbolSize, kSymbolSize, survey->stations, survey->lineCount,
-                   survey->shots);
-            WRTDX2(type, LongText(file2d.string()), kSymbolSize, kSymbolSize, survey->stations, survey->lineCount,
-                   survey->shots);
+            for (const auto& [writer, file] : {std::pair{&WRTDX3, file3d}, std::pair{&WRTDX2, file2d}}) {
+                OutputFile out;
+                if (out.open(file.string())) writer(*survey, out);
+            }
         });
         if (bytes.empty()) bytes = readAll(file3d) + readAll(file2d);
         const Timing pureWrite = timed([&] {

@@ -8,10 +8,12 @@
 #include <fstream>
 #include <string>
 
-#include "core/stop.hpp"
-#include "core/store.hpp"
-#include "input/readers.hpp"
-#include "platform/text_platforms.hpp"
+#include <memory>
+
+#include "readers/readers.hpp"
+#include "store/stop.hpp"
+#include "store/store.hpp"
+#include "writers/copies/normalized_copy.hpp"
 
 namespace {
 
@@ -57,25 +59,30 @@ int main(int argc, char** argv) {
     const std::filesystem::path survey = folder / "bench_reader.orv";
     writeSurvey(survey);
 
-    mirval::ScriptedPlatform platform;
-    mirval::setPlatform(&platform);
-    mirval::Store& s = mirval::store();
+    const auto store = std::make_unique<mirval::Store>();
+    mirval::Store& s = *store;
     mirval::initialiseStore(s);
-    s.inputFileName.assign(survey.string());
-    s.fileType.assign("orv");
-    if (!s.resultListing.open((folder / "bench_reader.res").string())) return 1;
+    mirval::OutputFile listing;
+    if (!listing.open((folder / "bench_reader.res").string())) return 1;
+    mirval::LineCollector console;
+    mirval::RunLog log{console, listing};
 
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     try {
-        mirval::LERTXT();
+        mirval::LERTXT(s, survey.string(), "orv", log);
+        for (const std::string_view tag : mirval::copyTagsOf(s)) {
+            mirval::OutputFile copy;
+            if (!copy.open((folder / ("bench_reader_orv." + std::string(tag))).string())) return 1;
+            mirval::WRTMVR(s, tag, copy);
+        }
     } catch (const mirval::RunStop& stop) {
-        std::fprintf(stderr, "reader stopped: %s", platform.log.text().c_str());
+        std::fprintf(stderr, "reader stopped: %s\n", stop.messages.empty() ? "" : stop.messages.front().c_str());
         return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    s.resultListing.close();
+    listing.close();
     std::printf("LERTXT: %d lines, %d stations, three copies written in %.2f ms (CPU %.2f ms)\n", s.lineCount,
                 s.stationCount, seconds * 1000, cpuSeconds * 1000);
     for (const char* suffix : {".res", "_orv.vrk", "_orv.eef", "_orv.orv", ".orv"}) {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "core/metric.hpp"
-#include "core/reduction.hpp"
-#include "core/store.hpp"
+#include "analyses/metric.hpp"
+#include "reduction/reduction.hpp"
+#include "store/store.hpp"
 
 namespace {
 
@@ -36,7 +36,6 @@ void fillWorstOrderSurvey(mirval::Store& s) {
         s.shots.base[row] = s.shots.sighted[row] = kCapacity;
     }
     s.lineCount = row;
-    s.fileType.assign("orv");
 }
 
 }  // namespace
@@ -48,9 +47,10 @@ int main() {
     fillWorstOrderSurvey(s);
     mirval::LineCollector listing;
     mirval::LineCollector console;
+    mirval::RunLog log{console, listing};
 
     const auto start = std::chrono::steady_clock::now();
-    mirval::reduceSurvey(s, listing, console);
+    mirval::reduceSurvey(s, log);
     const auto reduced = std::chrono::steady_clock::now();
     const mirval::SurveyStatistics stats = mirval::computeStatistics(s);
     const auto done = std::chrono::steady_clock::now();

@@ -1,12 +1,11 @@
 // Fuzz target: the profile reader and calculator against a small reduced cave.
 #include <memory>
 
-#include "core/stop.hpp"
-#include "core/store.hpp"
+#include "analyses/profile_calculator.hpp"
 #include "fuzz/fuzz_support.hpp"
-#include "platform/text_platforms.hpp"
-#include "profile/calculator.hpp"
-#include "profile/reader.hpp"
+#include "readers/profile_reader.hpp"
+#include "store/stop.hpp"
+#include "store/store.hpp"
 
 namespace {
 
@@ -24,18 +23,16 @@ void fillCave(mirval::StationTable& stations) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static mirval::ScriptedPlatform platform;
     static auto chain = std::make_unique<mirval::ProfileChain>();
     static auto values = std::make_unique<mirval::ProfileValues>();
-    platform.log.clear();
-    mirval::setPlatform(&platform);
-    mirval::Store& s = mirval::store();
+    static const auto store = std::make_unique<mirval::Store>();
+    mirval::Store& s = *store;
     static const bool once = (mirval::initialiseStore(s), fillCave(s.stations), true);
     (void)once;
     const std::string path = mirval::fuzz::writeInput(data, size, ".prr");
-    mirval::LongText title;
+    mirval::LineCollector console;
     try {
-        mirval::LERPRR(mirval::LongText(path), title, *chain);
+        mirval::LERPRR(path, *chain, console);
         if (chain->segmentCount >= 0) mirval::CALCPRR(*chain, s.stations, 4, *values);
     } catch (const mirval::RunStop&) {
     }

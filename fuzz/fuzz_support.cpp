@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
-#include "core/stop.hpp"
-#include "core/store.hpp"
-#include "platform/text_platforms.hpp"
+#include "readers/readers.hpp"
+#include "store/stop.hpp"
+#include "store/store.hpp"
+#include "writers/copies/normalized_copy.hpp"
 
 namespace mirval::fuzz {
 
@@ -29,20 +31,28 @@ std::string writeInput(const std::uint8_t* data, std::size_t size, const std::st
     return path;
 }
 
-void runReader(const std::string& path, const char* fileType, void (*read)()) {
-    static ScriptedPlatform platform;
-    platform.log.clear();
-    setPlatform(&platform);
-    Store& s = store();
+void runReader(const std::string& path, const char* fileType) {
+    static const auto store = std::make_unique<Store>();
+    Store& s = *store;
     initialiseStore(s);
-    s.inputFileName.assign(path);
-    s.fileType.assign(fileType);
-    s.resultListing.open((scratchFolder() / "input.res").string());
+    OutputFile listing;
+    listing.openInMemory();
+    LineCollector console;
+    RunLog log{console, listing};
     try {
-        read();
+        const std::string_view type = fileType;
+        if (type == "spe") {
+            LERSPE(s, path, log);
+        } else {
+            LERTXT(s, path, type, log);
+        }
+        for (const std::string_view tag : copyTagsOf(s)) {
+            OutputFile copy;
+            copy.openInMemory();
+            WRTMVR(s, tag, copy);
+        }
     } catch (const RunStop&) {
     }
-    s.resultListing.close();
 }
 
 }  // namespace mirval::fuzz

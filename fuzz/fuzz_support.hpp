@@ -11,8 +11,9 @@ namespace mirval::fuzz {
 // Writes the bytes to a scratch file with this extension; returns its path.
 std::string writeInput(const std::uint8_t* data, std::size_t size, const std::string& extension);
 
-// A fresh store and platform with the result listing open, the input file
-// name and the file type set; then runs `read` and swallows the run's stop.
-void runReader(const std::string& path, const char* fileType, void (*read)());
+// Reads the file into a fresh store as `fileType` ("orv", "vrk", "eef" or
+// "spe"), with the result listing and the console log in memory, then writes
+// the normalized copies into memory; the run's stop is swallowed.
+void runReader(const std::string& path, const char* fileType);
 
 }  // namespace mirval::fuzz

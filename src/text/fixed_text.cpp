@@ -1,19 +1,11 @@
+// Fixed-width texts: cutting without splitting a UTF-8 character, trimming.
 #include "text/fixed_text.hpp"
 
 #include <cstring>
 
+#include "text/utf8.hpp"
+
 namespace mirval {
-
-namespace {
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 1;
-}
-}  // namespace
 
 std::string_view cutUtf8(std::string_view s, std::size_t width) {
     if (s.size() <= width) return s;
@@ -21,13 +13,13 @@ std::string_view cutUtf8(std::string_view s, std::size_t width) {
     // that starts before the cut; drop it when the cut would shorten it.
     std::size_t start = width;
     std::size_t continuations = 0;
-    while (start > 0 && continuations < 3 && isContinuation(static_cast<unsigned char>(s[start - 1]))) {
+    while (start > 0 && continuations < 3 && utf8::isContinuation(static_cast<unsigned char>(s[start - 1]))) {
         --start;
         ++continuations;
     }
     if (start > 0) {
         const auto lead = static_cast<unsigned char>(s[start - 1]);
-        const std::size_t need = sequenceLength(lead);
+        const std::size_t need = utf8::sequenceLength(lead);
         if (need > 1 && continuations + 1 < need) return s.substr(0, start - 1);
     }
     return s.substr(0, width);

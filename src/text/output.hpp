@@ -15,6 +15,7 @@ public:
 
 // A text file written from start to end: created, or replaced when it exists.
 // Writes are buffered; the file is flushed and closed by close() or on destruction.
+// A write that fails is remembered: close() says whether every byte reached the file.
 class OutputFile final : public LineSink {
 public:
     OutputFile() = default;
@@ -23,7 +24,10 @@ public:
     ~OutputFile() override { close(); }
 
     bool open(const std::string& path);  // false when the file cannot be created
-    bool isOpen() const { return file_ != nullptr; }
+    // Keeps the bytes in memory instead of a file (tests); text() returns them.
+    void openInMemory();
+    const std::string& text();
+    bool isOpen() const { return file_ != nullptr || inMemory_; }
     void line(std::string_view text) override {
         write(text);
         put('\n');
@@ -33,16 +37,24 @@ public:
         buffer_.append(bytes);
     }
     void put(char c) { buffer_.push_back(c); }
-    void close();
-    bool failed() const { return failed_; }
+    // Flushes and closes the file; false when any write, the flush or the close failed.
+    bool close();
 
 private:
     static constexpr std::size_t kFlushAt = 1 << 20;
     void flush();
 
     std::FILE* file_ = nullptr;
+    bool inMemory_ = false;
     std::string buffer_;
+    std::string memory_;
     bool failed_ = false;
+};
+
+// Where the readers and the reduction report: the console log and the result listing.
+struct RunLog {
+    LineSink& console;
+    LineSink& listing;
 };
 
 // Collects lines in memory (tests, the console window's history).

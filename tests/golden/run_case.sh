@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Runs one golden case in a fresh folder and compares the exit status, the
-# console log and every expected file byte for byte.
-# usage: run_case.sh MIRVAL_BINARY CASE_FOLDER PENDING_LIST
-# PENDING_LIST names, one per line as CASE:PATTERN (CASE may be *), the files
-# whose writer is not built yet: a difference there is reported as skipped.
+# console log and every expected file byte for byte; a file written but not
+# expected fails the case too.
+# usage: run_case.sh MIRVAL_BINARY CASE_FOLDER
 set -u
 binary=$1
-case_dir=$2
-pending_list=$3
-case_name=$(basename "$case_dir")
+case_dir=${2%/}
+case_name=${case_dir##*/}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,21 +15,6 @@ read -r -a words <"$case_dir/command"
 (cd "$work" && "$binary" "${words[@]:1}" >console.out 2>stderr.out </dev/null)
 status=$?
 echo "$status" >"$work/status.out"
-
-is_pending() {
-    local file=$1 entry case_part pattern
-    [ -f "$pending_list" ] || return 1
-    while IFS= read -r entry; do
-        [ -z "$entry" ] || [ "${entry:0:1}" = "#" ] && continue
-        case_part=${entry%%:*}
-        pattern=${entry#*:}
-        # shellcheck disable=SC2053
-        if { [ "$case_part" = "*" ] || [ "$case_part" = "$case_name" ]; } && [[ $file == $pattern ]]; then
-            return 0
-        fi
-    done <"$pending_list"
-    return 1
-}
 
 first_difference() {
     local expected=$1 actual=$2 line
@@ -47,9 +30,8 @@ first_difference() {
 
 failures=0
 passed=0
-skipped=()
 for expected in "$case_dir"/expected/*; do
-    file=$(basename "$expected")
+    file=${expected##*/}
     case $file in
         console.txt) actual=$work/console.out ;;
         status) actual=$work/status.out ;;
@@ -57,10 +39,6 @@ for expected in "$case_dir"/expected/*; do
     esac
     if [ -f "$actual" ] && cmp -s "$expected" "$actual"; then
         passed=$((passed + 1))
-        continue
-    fi
-    if is_pending "$file"; then
-        skipped+=("$file")
         continue
     fi
     failures=$((failures + 1))
@@ -74,19 +52,14 @@ done
 
 # The run writes no file that is not expected.
 for actual in "$work"/*; do
-    file=$(basename "$actual")
+    file=${actual##*/}
     case $file in console.out | stderr.out | status.out) continue ;; esac
     [ -e "$case_dir/input/$file" ] && continue
     [ -e "$case_dir/expected/$file" ] && continue
-    if is_pending "$file"; then
-        skipped+=("$file (unexpected)")
-        continue
-    fi
     failures=$((failures + 1))
     echo "FAIL $case_name/$file: written but not expected"
 done
 
-[ ${#skipped[@]} -gt 0 ] && echo "SKIPPED (writer not built yet): ${skipped[*]}"
 if [ $failures -gt 0 ]; then
     echo "stderr of the run:"
     sed 's/^/    /' "$work/stderr.out" | head -20

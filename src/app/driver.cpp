@@ -1,0 +1,157 @@
+// MIRVAL: the run from the start window to the credits, step by step.
+#include "app/driver.hpp"
+
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "analyses/metric.hpp"
+#include "analyses/utm_zone.hpp"
+#include "app/output_names.hpp"
+#include "app/profile_pass.hpp"
+#include "app/run_windows.hpp"
+#include "app/views/run_views.hpp"
+#include "readers/readers.hpp"
+#include "readers/start_summary.hpp"
+#include "reduction/reduction.hpp"
+#include "store/stop.hpp"
+#include "writers/copies/normalized_copy.hpp"
+#include "writers/dxf/drawings.hpp"
+#include "writers/dxf/profile_drawing.hpp"
+#include "writers/exchange/exchange.hpp"
+#include "writers/kml/kml.hpp"
+#include "writers/listings/credits.hpp"
+#include "writers/listings/listings.hpp"
+
+namespace mirval {
+
+namespace {
+
+// The survey file the user chose, what it is and what the run writes from it.
+struct SurveyInput {
+    std::string path;
+    FileType type;
+    OutputNames names;
+};
+
+// A ".txt" input takes its type from the first three characters of its first line.
+FileType retypedTextInput(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) stopOnOpenFailure(kListingOpenFailure, path);
+    char head[6] = {};
+    in.read(head, sizeof head);
+    std::string_view first(head, static_cast<std::size_t>(in.gcount()));
+    if (first.substr(0, 3) == "\xEF\xBB\xBF") first.remove_prefix(3);
+    first = first.substr(0, 3);
+    static constexpr std::pair<std::string_view, const char*> kTags[] = {
+        {"ORV", "orv"}, {"Orv", "orv"}, {"orv", "orv"}, {"VRK", "vrk"}, {"Vrk", "vrk"},
+        {"vrk", "vrk"}, {"EEF", "eef"}, {"Eef", "eef"}, {"eef", "eef"}};
+    for (const auto& [written, type] : kTags) {
+        if (first == written) return FileType(type);
+    }
+    return FileType("txt");
+}
+
+// The reader of the input's type; any other type stops the run.
+void readSurvey(Store& s, const SurveyInput& input, RunLog& log) {
+    const std::string_view type = input.type.full();
+    if (type == "orv" || type == "vrk" || type == "eef") return LERTXT(s, input.path, type, log);
+    if (type == "spe") return LERSPE(s, input.path, log);
+    failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+}
+
+// Opens an output (or stops with the open-failure message `openFailureLead`),
+// lets `write` fill it, closes it, and stops when any byte did not reach it.
+void writeOutput(const std::string& name, std::string_view openFailureLead,
+                 const std::function<void(OutputFile&)>& write) {
+    OutputFile out;
+    if (!out.open(name)) stopOnOpenFailure(openFailureLead, name);
+    write(out);
+    if (!out.close()) stopOnWriteFailure(name);
+}
+
+using Writer = void (*)(const Store&, OutputFile&);
+
+void writeWith(const Store& s, Writer writer, const std::string& name, std::string_view openFailureLead) {
+    writeOutput(name, openFailureLead, [&](OutputFile& out) { writer(s, out); });
+}
+
+void writeCopies(const Store& s, const SurveyInput& input) {
+    for (const std::string_view tag : copyTagsOf(s)) {
+        writeOutput(copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
+                    [&](OutputFile& out) { WRTMVR(s, tag, out); });
+    }
+}
+
+void writeHeaderSummary(const Store& s, LineSink& log) {
+    const SurveyHeader& h = s.header;
+    log.line(h.caveName.full());
+    log.line(h.municipality.full());
+    log.line(h.team.full());
+    log.emptyLine();
+    writeStartSummary(log, s, h.scale, 6, 2);
+}
+
+// The KML file first: the Therion and Compass files print the zone its
+// conversions leave, worked out once before any of them is written.
+void writeDrawingsAndExchangeFiles(Store& s, const OutputNames& names) {
+    s.exchangeZone = zoneAfterKmlConversions(s);
+    const std::pair<Writer, const std::string*> writers[] = {
+        {WRTKML, &names.kml},       {WRTDX3, &names.drawing3d}, {WRTDX2, &names.drawing2d},
+        {WRTTHE, &names.therion},   {CMPLRU, &names.lrud},      {CMPSPL, &names.splays},
+    };
+    for (const auto& [writer, name] : writers) writeWith(s, writer, *name, kWriterOpenFailure);
+}
+
+// PERFGRU: the profile prompt until "Exit"; each chosen profile file is read,
+// unrolled against the cave, drawn and reported.
+void runProfileLoop(Platform& platform, const Store& s, const std::string& surveyFile) {
+    LineSink& console = platform.console();
+    while (const std::optional<std::string> profileFile = FILTRAPERF(platform)) {
+        const auto pass = std::make_unique<ProfilePass>();
+        if (!readProfile(*profileFile, s, *pass, console)) continue;
+        const std::string drawingName = profileDrawingNameOf(*profileFile);
+        writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
+        reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
+    }
+}
+
+}  // namespace
+
+Driver::Driver(Platform& platform) : platform_(platform), store_(std::make_unique<Store>()) {}
+
+void Driver::MIRVAL() {
+    Store& s = *store_;
+    initialiseStore(s);
+    const std::optional<std::string> chosen = FILTER(platform_);
+    // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
+    if (!chosen) return;
+
+    SurveyInput input{*chosen, fileTypeOf(*chosen), outputNamesOf(*chosen)};
+    showResultWindow(platform_, input.path, input.type, input.names);
+    if (input.type.full() == "txt") input.type = retypedTextInput(input.path);
+
+    LineSink& console = platform_.console();
+    OutputFile resultListing;
+    if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
+    RunLog log{console, resultListing};
+    readSurvey(s, input, log);
+    writeCopies(s, input);
+    writeHeaderSummary(s, console);
+    reduceSurvey(s, log);
+    s.statistics = computeStatistics(s);
+
+    writeResultListingBody(s, resultListing);
+    if (!resultListing.close()) stopOnWriteFailure(input.names.result);
+    writeResultSummary(s, console);
+    writeWith(s, writePlotListing, input.names.plot, kListingOpenFailure);
+    writeWith(s, writeCoordinateListing, input.names.coordinates, kListingOpenFailure);
+    writeDrawingsAndExchangeFiles(s, input.names);
+    runProfileLoop(platform_, s, input.path);
+    writeCredits(console);
+}
+
+std::vector<RunView> Driver::finishedViews() const { return desktop::finishedRunViews(*store_); }
+
+}  // namespace mirval

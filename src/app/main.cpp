@@ -1,0 +1,118 @@
+// Start-up: picks the platform from the command line and runs the program.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/driver.hpp"
+#include "dialogs/desktop.hpp"
+#include "dialogs/text_platforms.hpp"
+#include "store/stop.hpp"
+
+namespace {
+
+constexpr const char* kUsage =
+    "uso: mirval [--gui | --terminal] [LEVANTAMENTO [--profile PERFIL]...]\n"
+    "\n"
+    "Calcula as coordenadas de um levantamento de gruta e escreve as listagens,\n"
+    "as cópias normalizadas, os desenhos DXF, o arquivo KML, os arquivos THERION\n"
+    "e COMPASS e, a pedido, o perfil longitudinal em DXF.\n"
+    "\n"
+    "  sem LEVANTAMENTO   janelas (ou o terminal) pedem o arquivo\n"
+    "  LEVANTAMENTO       modo batch: processa o arquivo sem perguntas\n"
+    "  --profile PERFIL   processa também este arquivo de perfil (repetível)\n"
+    "  --gui              força as janelas\n"
+    "  --terminal         força o terminal\n"
+    "  --help, --version\n";
+
+struct Options {
+    enum class Mode { Automatic, Gui, Terminal } mode = Mode::Automatic;
+    std::vector<std::string> files;  // the survey, then the profile files
+    bool hasSurvey = false;
+};
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--gui") {
+            options.mode = Options::Mode::Gui;
+        } else if (arg == "--terminal") {
+            options.mode = Options::Mode::Terminal;
+        } else if (arg == "--profile") {
+            if (i + 1 >= argc || !options.hasSurvey) return false;
+            options.files.push_back(argv[++i]);
+        } else if (!arg.empty() && arg[0] != '-' && !options.hasSurvey) {
+            options.files.insert(options.files.begin(), arg);
+            options.hasSurvey = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The chooser's must-exist rule, applied before anything is created.
+bool allFilesExist(const std::vector<std::string>& files) {
+    for (const auto& file : files) {
+        if (!std::filesystem::is_regular_file(file)) {
+            std::cerr << "mirval: arquivo não encontrado: " << file << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
+    using Mode = Options::Mode;
+    const bool wantWindows = options.mode == Mode::Gui || (options.mode == Mode::Automatic && !options.hasSurvey);
+    if (wantWindows) {
+        // with a survey on the command line the chooser answers with it
+        if (auto desktop = mirval::makeDesktopPlatform(options.files)) return desktop;
+        if (options.mode == Mode::Gui) std::cerr << "mirval: janelas indisponíveis; usando o terminal\n";
+    }
+    if (options.hasSurvey) return std::make_unique<mirval::BatchPlatform>(options.files, std::cerr);
+    return std::make_unique<mirval::TerminalPlatform>(std::cin, std::cerr);
+}
+
+// One run; a stop's message goes to the console log, and the desktop offers
+// the views of a complete run.
+int run(mirval::Platform& platform) {
+    mirval::Driver driver(platform);
+    int status = 0;
+    try {
+        driver.MIRVAL();
+    } catch (const mirval::RunStop& stop) {
+        for (const std::string& line : stop.messages) platform.console().line(line);
+        status = stop.status;
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::cerr << "mirval: erro interno: " << e.what() << "\n";
+        status = 1;
+    }
+    std::fflush(stdout);
+    platform.finished(status, status == 0 ? driver.finishedViews() : std::vector<mirval::RunView>{});
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (argc == 2 && std::string(argv[1]) == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "MIRVAL 1.0\n";
+        return 0;
+    }
+    if (!parse(argc, argv, options)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (!allFilesExist(options.files)) return 1;
+    auto platform = choosePlatform(options);
+    return run(*platform);
+}

@@ -1,0 +1,259 @@
+// The plan view window: the reduced survey drawn in the colours of its DXF
+// plan, on a dark ground as in a CAD program. Drag to pan; the wheel, + and -
+// zoom; 0 fits the whole survey again.
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "app/views/plan_model.hpp"
+#include "app/views/run_views.hpp"
+
+namespace mirval::desktop {
+
+namespace {
+
+constexpr double kZoomStep = 1.25;
+constexpr int kSymbol = 7;        // station triangle edge, pixels
+constexpr int kClipMargin = 20;   // segments are cut a little outside the view
+constexpr Fl_Fontsize kNameSize = 11;
+constexpr Fl_Fontsize kNoteSize = 12;
+
+const Fl_Color kGround = fl_rgb_color(0, 0, 0);
+const Fl_Color kNoteColour = fl_rgb_color(210, 210, 210);
+const Fl_Color kWallPointColour = fl_rgb_color(0, 127, 95);  // layer colour 124
+
+// The layer colours of the drawings: 3 survey lines, 2 external, 6 radiation,
+// 122 wall readings.
+Fl_Color colourOf(PlanKind kind) {
+    switch (kind) {
+        case PlanKind::Survey: return fl_rgb_color(0, 255, 0);
+        case PlanKind::External: return fl_rgb_color(255, 255, 0);
+        case PlanKind::Radiation: return fl_rgb_color(255, 0, 255);
+        case PlanKind::Wall: return fl_rgb_color(0, 165, 124);
+    }
+    return FL_WHITE;
+}
+
+void drawText(const std::string& text, int x, int y) {
+    fl_draw(text.c_str(), static_cast<int>(text.size()), x, y);
+}
+
+int textWidth(const std::string& text) {
+    return static_cast<int>(fl_width(text.c_str(), static_cast<int>(text.size())) + 0.5);
+}
+
+std::string metresText(double metres) {
+    char text[32];
+    std::snprintf(text, sizeof text, metres >= 1 ? "%.0f m" : "%g m", metres);
+    return text;
+}
+
+class PlanWidget final : public Fl_Widget {
+public:
+    PlanWidget(int x, int y, int w, int h, const PlanModel& plan) : Fl_Widget(x, y, w, h), plan_(plan) {
+        fitAll();
+    }
+
+    void resize(int x, int y, int w, int h) override {
+        // keep the centre of the view where it is
+        const PlanPoint centre = view_.toWorld({this->w() / 2.0, this->h() / 2.0});
+        Fl_Widget::resize(x, y, w, h);
+        const PlanPoint moved = view_.toScreen(centre);
+        view_.pan(w / 2.0 - moved.x, h / 2.0 - moved.y);
+    }
+
+private:
+    void fitAll() { view_.fit(plan_.bounds(), w(), h()); }
+
+    PlanPoint local(int screenX, int screenY) const { return {double(screenX - x()), double(screenY - y())}; }
+
+    void zoom(double factor, PlanPoint at) {
+        view_.zoomAt(factor, at);
+        redraw();
+    }
+
+    int handle(int event) override {
+        switch (event) {
+            case FL_FOCUS:
+            case FL_UNFOCUS: return 1;
+            case FL_PUSH:
+                take_focus();
+                dragFrom_ = local(Fl::event_x(), Fl::event_y());
+                return 1;
+            case FL_DRAG: {
+                const PlanPoint now = local(Fl::event_x(), Fl::event_y());
+                view_.pan(now.x - dragFrom_.x, now.y - dragFrom_.y);
+                dragFrom_ = now;
+                redraw();
+                return 1;
+            }
+            case FL_MOUSEWHEEL:
+                zoom(std::pow(kZoomStep, -Fl::event_dy()), local(Fl::event_x(), Fl::event_y()));
+                return 1;
+            case FL_KEYBOARD:
+            case FL_SHORTCUT: return key(Fl::event_key(), Fl::event_text());
+            default: return Fl_Widget::handle(event);
+        }
+    }
+
+    int key(int code, const char* text) {
+        const PlanPoint centre{w() / 2.0, h() / 2.0};
+        const char c = text != nullptr ? text[0] : '\0';
+        const double step = 60;
+        if (c == '+' || c == '=' || code == FL_KP + '+') zoom(kZoomStep, centre);
+        else if (c == '-' || code == FL_KP + '-') zoom(1 / kZoomStep, centre);
+        else if (c == '0' || code == FL_Home) fitAll();
+        else if (code == FL_Left) view_.pan(step, 0);
+        else if (code == FL_Right) view_.pan(-step, 0);
+        else if (code == FL_Up) view_.pan(0, step);
+        else if (code == FL_Down) view_.pan(0, -step);
+        else return 0;
+        redraw();
+        return 1;
+    }
+
+    void draw() override {
+        fl_push_clip(x(), y(), w(), h());
+        fl_color(kGround);
+        fl_rectf(x(), y(), w(), h());
+        drawLines();
+        drawWallPoints();
+        drawStations();
+        drawLegend();
+        drawScaleBar();
+        drawNorth();
+        drawHelp();
+        fl_pop_clip();
+    }
+
+    void drawLines() const {
+        fl_line_style(FL_SOLID, 1);
+        for (const auto& line : plan_.lines) {
+            const auto part = clipSegment(view_.toScreen(line.from), view_.toScreen(line.to), -kClipMargin,
+                                          -kClipMargin, w() + kClipMargin, h() + kClipMargin);
+            if (!part) continue;
+            fl_color(colourOf(line.kind));
+            fl_line(x() + int(std::lround(part->first.x)), y() + int(std::lround(part->first.y)),
+                    x() + int(std::lround(part->second.x)), y() + int(std::lround(part->second.y)));
+        }
+    }
+
+    bool onScreen(PlanPoint p) const {
+        return p.x > -kClipMargin && p.y > -kClipMargin && p.x < w() + kClipMargin && p.y < h() + kClipMargin;
+    }
+
+    void drawWallPoints() const {
+        fl_color(kWallPointColour);
+        for (const auto& point : plan_.wallPoints) {
+            const PlanPoint p = view_.toScreen(point);
+            if (onScreen(p)) fl_rectf(x() + int(std::lround(p.x)) - 1, y() + int(std::lround(p.y)) - 1, 3, 3);
+        }
+    }
+
+    void drawStations() const {
+        fl_font(FL_HELVETICA, kNameSize);
+        LabelSpace room(w(), h());
+        for (const auto& station : plan_.stations) {
+            const PlanPoint p = view_.toScreen(station.at);
+            if (!onScreen(p)) continue;
+            const int sx = x() + int(std::lround(p.x));
+            const int sy = y() + int(std::lround(p.y));
+            fl_color(colourOf(station.kind));
+            fl_loop(sx, sy - kSymbol * 2 / 3, sx + kSymbol / 2, sy + kSymbol / 3, sx - kSymbol / 2, sy + kSymbol / 3);
+            const int nameX = int(std::lround(p.x)) + kSymbol;
+            const int nameY = int(std::lround(p.y)) + fl_height() / 2 - fl_descent();
+            const int nameTop = nameY - fl_height() + fl_descent();
+            if (room.claim(nameX, nameTop, nameX + textWidth(station.name), nameY + fl_descent())) {
+                drawText(station.name, x() + nameX, y() + nameY);
+            }
+        }
+    }
+
+    void drawLegend() const {
+        static const std::pair<PlanKind, const char*> kItems[] = {
+            {PlanKind::Survey, "Linha de trena"},
+            {PlanKind::External, "Linha externa"},
+            {PlanKind::Radiation, "Linha de radiação"},
+            {PlanKind::Wall, "Leitura de parede"},
+        };
+        fl_font(FL_HELVETICA, kNoteSize);
+        int row = y() + 12;
+        for (const auto& [kind, text] : kItems) {
+            fl_color(colourOf(kind));
+            fl_line_style(FL_SOLID, 2);
+            fl_line(x() + 10, row + 6, x() + 34, row + 6);
+            fl_line_style(FL_SOLID, 1);
+            fl_color(kNoteColour);
+            drawText(text, x() + 42, row + 6 + fl_height() / 2 - fl_descent());
+            row += fl_height() + 4;
+        }
+    }
+
+    void drawScaleBar() const {
+        const double metres = scaleBarMetres(view_.pixelsPerMetre(), 120);
+        const int length = int(std::lround(metres * view_.pixelsPerMetre()));
+        const int left = x() + 14;
+        const int base = y() + h() - 16;
+        fl_color(kNoteColour);
+        fl_line(left, base, left + length, base);
+        fl_line(left, base - 5, left, base + 1);
+        fl_line(left + length, base - 5, left + length, base + 1);
+        fl_font(FL_HELVETICA, kNoteSize);
+        drawText(metresText(metres), left + length + 8, base + fl_height() / 2 - fl_descent() - 2);
+    }
+
+    void drawNorth() const {
+        const int cx = x() + w() - 28;
+        const int top = y() + 14;
+        fl_color(kNoteColour);
+        fl_polygon(cx, top, cx + 7, top + 22, cx - 7, top + 22);
+        fl_font(FL_HELVETICA_BOLD, kNoteSize);
+        drawText("N", cx - textWidth("N") / 2, top + 22 + fl_height());
+    }
+
+    void drawHelp() const {
+        static const std::string kHelp = "Arrastar: mover    Roda, + e -: zoom    0: ver tudo    Esc: fechar";
+        fl_font(FL_HELVETICA, kNoteSize);
+        fl_color(kNoteColour);
+        drawText(kHelp, x() + w() - textWidth(kHelp) - 12, y() + h() - 12);
+    }
+
+    const PlanModel& plan_;
+    PlanView view_;
+    PlanPoint dragFrom_;
+};
+
+// The plan view of the reduced survey, modal, until the user closes it.
+void showPlan(const PlanModel& plan) {
+    const int w = std::min(1000, Fl::w() - 60);
+    const int h = std::min(720, Fl::h() - 80);
+    Fl_Double_Window window(w, h);
+    const std::string caption = "Planta da gruta – " + plan.caveName;
+    window.copy_label(caption.c_str());
+    auto* view = new PlanWidget(0, 0, w, h, plan);
+    window.end();
+    window.resizable(view);
+    window.size_range(300, 200);
+    window.position(Fl::x() + (Fl::w() - w) / 2, Fl::y() + (Fl::h() - h) / 2);
+    window.set_modal();
+    window.show();
+    view->take_focus();
+    while (window.shown()) Fl::wait();
+}
+
+}  // namespace
+
+std::vector<RunView> finishedRunViews(const Store& s) {
+    auto plan = std::make_shared<const PlanModel>(planOfSurvey(s));
+    if (plan->empty()) return {};
+    return {{"&Planta da gruta", [plan] { showPlan(*plan); }}};
+}
+
+}  // namespace mirval::desktop

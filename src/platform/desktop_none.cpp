@@ -1,7 +1,0 @@
-#include "platform/desktop.hpp"
-
-namespace mirval {
-
-std::unique_ptr<Platform> makeDesktopPlatform(const std::vector<std::string>&) { return nullptr; }
-
-}  // namespace mirval

@@ -1,0 +1,255 @@
+// The reduction: passes over the survey lines from the initial base, loop closures
+// with duplicate stations, wall points and ceiling elevations.
+#include "reduction/reduction.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "store/stop.hpp"
+#include "text/format.hpp"
+
+namespace mirval {
+
+namespace {
+
+constexpr int kInitialStation = 1;
+constexpr int kMaxClosures = kCapacity - kFirstDuplicateStation + 1;  // 5000
+
+struct Reduction {
+    Store& s;
+    LineSink& resultListing;
+    LineSink& console;
+    int closures = 0;
+};
+
+double radians(double degrees) { return degrees * kPi / 180; }
+
+void start(Store& s) {
+    std::fill_n(s.shots.resolved.begin() + 1, s.lineCount, 0);
+    StationTable& st = s.stations;
+    const SurveyHeader& h = s.header;
+    st.known[kInitialStation] = 1;
+    st.x[kInitialStation] = h.x0;
+    st.y[kInitialStation] = h.y0;
+    st.z[kInitialStation] = h.z0;
+    if (h.htini > kPresent) st.zteto[kInitialStation] = h.htini + h.z0;
+}
+
+// DIC and INC of row i from the coordinates of its two stations, base to sighted.
+void measureFromCoordinates(Store& s, int i) {
+    const StationTable& st = s.stations;
+    const int b = s.shots.base[i];
+    const int v = s.shots.sighted[i];
+    const double dx = st.x[v] - st.x[b];
+    const double dy = st.y[v] - st.y[b];
+    const double dz = st.z[v] - st.z[b];
+    const double dic = std::sqrt(dx * dx + dy * dy + dz * dz);
+    s.shots.dic[i] = dic;
+    s.shots.inc[i] = std::asin(dz / (dic + kGuard)) * 180 / kPi;
+}
+
+// Row i has exactly one fixed station: it fixes the other one. A row measured
+// backwards (only the sighted station fixed) subtracts the vector.
+void fixOpenEnd(Store& s, int i) {
+    ShotTable& sh = s.shots;
+    StationTable& st = s.stations;
+    const bool forward = st.known[sh.base[i]] != 0;
+    const int r = forward ? sh.sighted[i] : sh.base[i];
+    const int f = forward ? sh.base[i] : sh.sighted[i];
+    const double sign = forward ? 1 : -1;
+    sh.resolved[i] = r;
+    sh.reference[i] = f;
+    const double a = radians(sh.az[i] + s.header.declination);
+    st.x[r] = st.x[f] + sign * std::sin(a) * sh.dhor[i];
+    st.y[r] = st.y[f] + sign * std::cos(a) * sh.dhor[i];
+    st.z[r] = st.z[f] + sign * sh.des[i];
+    measureFromCoordinates(s, i);
+    st.known[r] = 1;
+}
+
+// The capacity of the store bounds the closures: the closure row must fit the
+// shot table and the duplicate station the upper half of the station table.
+void checkClosureCapacity(const Reduction& red, int i) {
+    const Store& s = red.s;
+    if (s.lineCount >= kCapacity) stopTooManyLines();
+    if (red.closures >= kMaxClosures) stopTooManyStations();
+    const int d = kFirstDuplicateStation + red.closures;
+    if (d <= s.stationCount || !s.stations.name[d].isBlank()) {
+        failWith(fmt::Record()
+                     .a("FECHAMENTO ")
+                     .i0(i)
+                     .a(" : ESTACAO ")
+                     .i0(d)
+                     .a(" JA USADA PELO LEVANTAMENTO. LIMITE DE 5000 ESTACOES."));
+    }
+}
+
+// The closure row j repeats the measurements of row i towards the duplicate d.
+void appendClosureRow(Store& s, int i, int j, int d) {
+    ShotTable& sh = s.shots;
+    const int b = sh.base[i];
+    const int v = sh.sighted[i];
+    sh.base[j] = b;
+    sh.sighted[j] = d;
+    sh.di[j] = sh.di[i];
+    sh.dhor[j] = sh.dhor[i];
+    sh.az[j] = sh.az[i];
+    sh.des[j] = sh.des[i];
+    sh.htv[j] = sh.htv[i];
+    sh.htb[j] = sh.htb[i];
+    sh.hcb[j] = sh.hcb[i];
+    sh.hcv[j] = sh.hcv[i];
+    sh.ceilingKind[j] = sh.ceilingKind[i];
+    sh.ldb[j] = sh.leb[j] = sh.ldv[j] = sh.lev[j] = -1;
+    sh.comment[j].clear();
+    sh.resolved[j] = 0;
+    sh.reference[j] = b;
+    sh.equivalent[j] = v;
+    s.stations.ht[d] = s.stations.ht[v];
+}
+
+// Whether a row before the last one of the table was measured from v back to b.
+bool measuredBackwards(const ShotTable& sh, int lastExamined, int b, int v) {
+    for (int l = 1; l <= lastExamined; ++l) {
+        if (sh.base[l] == v && sh.sighted[l] == b) return true;
+    }
+    return false;
+}
+
+// Row i joins two fixed stations. It is not adjusted: a closure row fixes a
+// duplicate station where the row's own measurements put the sighted station.
+void closeLoop(Reduction& red, int i) {
+    Store& s = red.s;
+    ShotTable& sh = s.shots;
+    StationTable& st = s.stations;
+    const int b = sh.base[i];
+    const int v = sh.sighted[i];
+    const int lastBefore = s.lineCount;
+    red.resultListing.line(fmt::Record()
+                               .a("AMBAS ESTACOES DE COORDENADAS")
+                               .a(" CONHECIDAS NA LINHA ")
+                               .i0(i)
+                               .a(" ; ")
+                               .a(st.name[b].trimmed())
+                               .a(" e ")
+                               .a(st.name[v].trimmed()));
+    checkClosureCapacity(red, i);
+    const int j = lastBefore + 1;
+    s.lineCount = j;
+    ++red.closures;
+    const int d = kFirstDuplicateStation - 1 + red.closures;
+    st.known[d] = 0;
+    st.name[d].assign(fmt::I(d, 4));
+    appendClosureRow(s, i, j, d);
+    sh.resolved[i] = d;
+    sh.reference[i] = b;
+    sh.equivalent[i] = d;
+    if (!measuredBackwards(sh, lastBefore - 1, b, v)) {
+        sh.comment[i].assign(std::string(st.name[d].trimmed()) + " EQUIVALE A " + std::string(st.name[v].trimmed()) +
+                             ". " + sh.comment[i].str());
+        red.console.line(sh.comment[i].full());
+    }
+}
+
+// One pass in row order; stations fixed by a row serve the rows after it, rows
+// appended during the pass wait for the next one. True when another pass follows.
+bool runPass(Reduction& red) {
+    Store& s = red.s;
+    const ShotTable& sh = s.shots;
+    const Table<int>& known = s.stations.known;
+    int unresolved = 0;
+    int progress = 0;
+    const int rows = s.lineCount;
+    for (int i = 1; i <= rows; ++i) {
+        if (sh.resolved[i] != 0) continue;
+        const bool baseKnown = known[sh.base[i]] != 0;
+        const bool sightedKnown = known[sh.sighted[i]] != 0;
+        if (!baseKnown && !sightedKnown) {
+            ++unresolved;
+            continue;
+        }
+        ++progress;
+        if (baseKnown && sightedKnown) {
+            closeLoop(red, i);
+            ++unresolved;
+        } else {
+            fixOpenEnd(s, i);
+        }
+    }
+    return unresolved != 0 && progress != 0;
+}
+
+struct WallReading {
+    const Table<double>& reading;
+    WallPoints& point;
+    double turn;        // degrees added to the line's azimuth
+    bool atBase;        // start point and instrument height of the base or the sighted station
+};
+
+double wrapDegrees(double angle, double turn) {
+    if (turn > 0 && angle >= 360) return angle - 360;
+    if (turn < 0 && angle < 0) return angle + 360;
+    return angle;
+}
+
+void placeWallPoint(Store& s, int i, const WallReading& w) {
+    const double r = w.reading[i];
+    if (!(r > kAbsent)) return;
+    const ShotTable& sh = s.shots;
+    const StationTable& st = s.stations;
+    const int start = w.atBase ? sh.base[i] : sh.sighted[i];
+    const double instrument = w.atBase ? sh.hcb[i] : sh.hcv[i];
+    const double a = radians(wrapDegrees(sh.az[i] + s.header.declination + w.turn, w.turn));
+    w.point.x[i] = st.x[start] + std::sin(a) * r;
+    w.point.y[i] = st.y[start] + std::cos(a) * r;
+    w.point.z[i] = r > kPresent ? st.z[start] + instrument : st.z[start];
+}
+
+// The walls at the sighted station are read facing back towards the base:
+// the right wall there lies to the left of the line's azimuth.
+void placeWallPoints(Store& s) {
+    ShotTable& sh = s.shots;
+    const WallReading readings[] = {{sh.ldb, sh.ldbPoint, 90, true},
+                                    {sh.leb, sh.lebPoint, -90, true},
+                                    {sh.ldv, sh.ldvPoint, -90, false},
+                                    {sh.lev, sh.levPoint, 90, false}};
+    for (int i = 1; i <= s.lineCount; ++i) {
+        if (sh.resolved[i] == 0) continue;
+        for (const WallReading& w : readings) placeWallPoint(s, i, w);
+    }
+}
+
+void setCeilingElevation(StationTable& st, int station) {
+    if (st.ht[station] > kPresent) st.zteto[station] = st.ht[station] + st.z[station];
+}
+
+// Stations 1 to N + 1 and the duplicate stations of the closures.
+void setCeilingElevations(Store& s, int closures) {
+    const int last = std::min(s.lineCount + 1, kCapacity);
+    for (int station = 1; station <= last; ++station) setCeilingElevation(s.stations, station);
+    for (int k = 1; k <= closures; ++k) setCeilingElevation(s.stations, kFirstDuplicateStation - 1 + k);
+}
+
+// The rows no pass could reach, in row order.
+void listUnresolvedLines(Store& s) {
+    s.unresolvedCount = 0;
+    for (int i = 1; i <= s.lineCount; ++i) {
+        if (s.shots.resolved[i] == 0) s.unresolved[++s.unresolvedCount] = i;
+    }
+}
+
+}  // namespace
+
+void reduceSurvey(Store& s, RunLog& log) {
+    Reduction red{s, log.listing, log.console};
+    start(s);
+    while (runPass(red)) {
+    }
+    if (s.facts.hasWallReadings) placeWallPoints(s);
+    setCeilingElevations(s, red.closures);
+    s.inputLineCount = s.lineCount - red.closures;
+    listUnresolvedLines(s);
+}
+
+}  // namespace mirval

@@ -1,0 +1,153 @@
+// WRTMVR: a normalized copy of the survey in the spreadsheet format.
+#include <cmath>
+
+#include "text/format.hpp"
+#include "writers/copies/normalized_copy.hpp"
+#include "writers/copies/spreadsheet_layout.hpp"
+
+namespace mirval {
+
+namespace {
+
+struct Legends {
+    std::string_view tag, first, second;
+};
+
+constexpr Legends kLegends[] = {
+    {"vrk",
+     "Base Visada Distância Inc.(m)Azimute(graus)    AlfaC(graus) HB-Alt.Clino Base(m) HT-Alt.Teto Base(m) "
+     "Leitura     Direita Base(m) Leitura Esquerda Base(m)  HT-Alt.Teto Vis.(m)     Leitura Direita Vis(m) "
+     "Leitura Esquerda Vis.(m) Alt.Estação     Vis.(m) COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis.  DI(m) Az.(gr) AC(gr) HcB(m) HtB(m)  LDB(m) LEB(m) HtV(m) LDV(m) LEV(m) HcV(m)"
+     "                          COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+    {"orv",
+     "Base Visada Azimute(graus) AlfaC(graus)         Distãncia Inc.(m) Leitura Esquerda Base(m) Leitura "
+     "Direita       Base(m) Leitura Esquerda Vis.(m) Leitura Direita Vis (m)          HT-Alt.Teto Base(m) "
+     "HB-Alt.Clino Base(m) HT-Alt.Teto Vis.(m)      HB-Alt.Estação Vis.(m) COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis. Az.(gr)  AC(gr) DI(m) LEB(m) LDB(m)   LEV(m) LDV(m) HtB(m) HcB(m) HtV(m) HcV(m)"
+     "                         COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+    {"eef",
+     "EST (Estação)  PV (Ponto Visado)  AZ (Azimute ALFA C (Ângulo de inclinação) DI (Distância Inclinada)  "
+     "VD (Ve Direita)  VE (Vante Esquerda)  RD (Ré Direita) RE (Ré Esquerda HB (Altura da Base)  HTB (Altura "
+     "do teto na Base)  HT/PV (Altura  do teto no ponto visado) HB/PV (Altura da base no ponto visado)   "
+     "COMENTÁRIOS E ANOTAÇÕES DIVERSAS:",
+     "Base Vis. Az.(gr)  AC(gr) DI(m) LDB(m) LEB(m)   LDV(m) LEV(m) HcB(m) HtB(m) HtV(m) HcV(m)"
+     "                         COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
+};
+
+// Fw.d, except that a value that fills or overflows the field is written as a
+// blank and its F0.d form, so that every copy reads back.
+void appendField(std::string& out, double value, int width, int decimals) {
+    const std::size_t start = out.size();
+    fmt::appendF(out, value, width, decimals);
+    if (out[start] != ' ') {
+        out.resize(start);
+        out.push_back(' ');
+        fmt::appendF0(out, value, decimals);
+    }
+}
+
+void writeHeaderBlock(LineSink& file, const Store& s, const Legends& legends) {
+    const SurveyHeader& h = s.header;
+    file.line(legends.tag);
+    file.line("Nome da Gruta: (256 caracteres)");
+    file.line(h.caveName.full());
+    file.line("Município e Localidade da Gruta: (256 caracteres)");
+    file.line(h.municipality.full());
+    file.line("DIA(dd) MÊS(mm) ANO(aaaa)");
+    file.line(fmt::Record().a(h.day.full()).a(" ").a(h.month.full()).a(" ").a(h.year.full()));
+    file.line("Equipe do Levantamento (256 Caracteres)");
+    file.line(h.team.full());
+    file.line(
+        "Declinação magnética: (no Brasil, usar numero negativo para   corrigir levantamento feito com bússola "
+        "no norte magnético)");
+    std::string declination;
+    appendField(declination, h.declination, 7, 2);
+    file.line(declination);
+    file.line(
+        "Informações da estação inicial (a que tem coordenadas        conhecidas, em UTM e Datum SIRGAS ou "
+        "WGS084)");
+    file.line(
+        "Base 1      X(m)      Y(m)    Z(m) Altura do teto (m) Zona UTM. 'Altura do teto= -1.0, se estação "
+        "externa.  Zona UTM negativa    para o hemisfério sul");
+    std::string start(s.stations.name[1].full());
+    appendField(start, h.x0, 12, 2);
+    appendField(start, h.y0, 12, 2);
+    appendField(start, h.z0, 10, 2);
+    appendField(start, h.htini, 9, 2);
+    fmt::appendX(start, 2);
+    if (fmt::I(h.utmZone, 3)[0] == '*') {
+        fmt::appendI0(start, h.utmZone);
+    } else {
+        fmt::appendI(start, h.utmZone, 3);
+    }
+    file.line(start);
+    file.line(legends.first);
+    file.line(legends.second);
+}
+
+// The value a copy writes for one reading of a row. AC comes back from DES and
+// DHOR; an SPE survey has no wall readings, no base ceiling and no instrument
+// height at the sighted station.
+double writtenValue(const Store& s, Reading reading, int row, bool spe) {
+    const ShotTable& sh = s.shots;
+    switch (reading) {
+        case Reading::ac: {
+            const double hcv = spe ? 0.0 : sh.hcv[row];
+            const double vertical = sh.des[row] - sh.hcb[row] + hcv;
+            return std::atan(vertical / (sh.dhor[row] + kGuard)) * 360 / 6.2831854820251465;
+        }
+        case Reading::htb:
+        case Reading::ldb:
+        case Reading::leb:
+        case Reading::ldv:
+        case Reading::lev:
+            if (spe) return -1.0;
+            break;
+        case Reading::hcv:
+            if (spe) return 0.0;
+            break;
+        default:
+            break;
+    }
+    return columnOf(sh, reading)[row];
+}
+
+void writeDataRecord(std::string& record, const Store& s, const ColumnOrder& order, int row, bool spe) {
+    const Table<Name>& names = s.stations.name;
+    record.clear();
+    record.push_back(' ');
+    record.append(names[s.shots.base[row]].trimmed());
+    record.append(" ").append(names[s.shots.sighted[row]].trimmed()).append(" ");
+    for (const Column& column : order) {
+        appendField(record, writtenValue(s, column.reading, row, spe), column.width, column.decimals);
+    }
+    record.append(" # ").append(s.shots.comment[row].full());
+}
+
+}  // namespace
+
+void WRTMVR(const Store& s, std::string_view tag, OutputFile& out) {
+    const ColumnOrder* order = columnOrderOf(tag);
+    const Legends* legends = nullptr;
+    for (const Legends& candidate : kLegends) {
+        if (candidate.tag == tag) legends = &candidate;
+    }
+    if (order == nullptr || legends == nullptr) return;
+
+    writeHeaderBlock(out, s, *legends);
+    const bool spe = s.facts.format == SurveyFormat::LegacySpe;
+    const int rows = std::min(s.inputLineCount, kCapacity);
+    std::string record;
+    for (int i = 1; i <= rows; ++i) {
+        writeDataRecord(record, s, *order, i, spe);
+        out.line(record);
+    }
+}
+
+std::vector<std::string_view> copyTagsOf(const Store& s) {
+    if (s.facts.format == SurveyFormat::LegacySpe) return {"vrk", "orv"};
+    return {"vrk", "eef", "orv"};
+}
+
+}  // namespace mirval

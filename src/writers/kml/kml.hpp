@@ -1,0 +1,59 @@
+#pragma once
+// KML 2.2 document of the reduced survey: a placemark per computed station,
+// per drawn survey line and per left/right wall reading, all positions
+// converted from UTM to latitude/longitude.
+#include <string>
+#include <string_view>
+
+#include "store/store.hpp"
+#include "text/output.hpp"
+
+namespace mirval {
+
+// KML file of the reduced survey, icons and labels at scale 0.6. The station
+// placemarks show the UTM zone as the conversions leave it: it turns negative
+// once a position converts to a southern latitude.
+void WRTKML(const Store& s, OutputFile& out);
+
+// A converted position: decimal degrees, north and east positive; Z in metres.
+struct GeoPosition {
+    double latitude = 0;
+    double longitude = 0;
+    double z = 0;
+};
+
+struct StationPlacemark {
+    Name name;
+    GeoPosition at;
+    double ht = 0, zteto = 0;
+    double x = 0, y = 0;
+    int zone = 0;
+};
+
+// One end of a line placemark.
+struct LineEnd {
+    Name name;
+    GeoPosition at;
+    double ht = 0, zteto = 0;
+};
+
+// What a line placemark shows besides its ends.
+struct LineReading {
+    double azimuth = 0;
+    double inclinedDistance = 0;
+    double inclination = 0;
+};
+
+// The fixed pieces of the document.
+void INIKML(LineSink& out, const LongText& caveName, double iconScale, double labelScale);
+void PTOKML(LineSink& out, const StationPlacemark& station);
+void FAPKML(LineSink& out);
+void LINKML(LineSink& out, const LineEnd& end1, const LineEnd& end2, const LineReading& reading);
+void FVALKML(LineSink& out);
+void LEIKML(LineSink& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading);
+void FIMKML(LineSink& out);
+
+// "&", "<" and ">" as XML entities.
+std::string xmlEscaped(std::string_view text);
+
+}  // namespace mirval
