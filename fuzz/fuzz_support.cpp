@@ -1,3 +1,4 @@
+// The reader fuzz targets' shared set-up.
 #include "fuzz/fuzz_support.hpp"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// CALCPRR: the profile unrolled against the cave's stations.
 #include "analyses/profile_calculator.hpp"
 
 #include <algorithm>

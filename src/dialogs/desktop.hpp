@@ -1,4 +1,5 @@
 #pragma once
+// The desktop platform's entry: windows when FLTK and a display are there.
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// Built without FLTK: no desktop windows.
 #include "dialogs/desktop.hpp"
 
 namespace mirval {

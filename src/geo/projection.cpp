@@ -1,3 +1,4 @@
+// GEOUTM and the Transverse Mercator series, in the order the formulas are written.
 #include "geo/projection.hpp"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Fixed-column fields of the SPE records and the declination line.
 #include "readers/fixed_field.hpp"
 
 #include <string>

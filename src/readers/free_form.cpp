@@ -1,3 +1,4 @@
+// The line reader and the free-form value reader of the survey and profile files.
 #include "readers/free_form.hpp"
 
 #include <charconv>

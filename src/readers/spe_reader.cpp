@@ -81,7 +81,8 @@ std::string stationPair(const Store& s, int row, std::string_view separator) {
            std::string(names[s.shots.sighted[row]].trimmed());
 }
 
-// The four letter checks of a row; the first that fails stops the run.
+// The four letter checks of a row; the first that fails stops the run. The
+// messages ("MAL EXPLICITADA", "CORRIJA .") are the ones SPE users know.
 void checkLetters(const Store& s, int row) {
     const ShotTable& sh = s.shots;
     if (!isOneOf(sh.distanceKind[row], "HhIi")) {

@@ -1,3 +1,4 @@
+// The survey's start on the console log.
 #include "readers/start_summary.hpp"
 
 #include "text/format.hpp"

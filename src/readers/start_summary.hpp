@@ -1,4 +1,5 @@
 #pragma once
+// The survey's start on the console log, echoed by the readers and the driver.
 #include "store/store.hpp"
 #include "text/output.hpp"
 

@@ -1,3 +1,4 @@
+// Fixed-format numbers: exact rounding from the binary value, fields and asterisks.
 #include "text/format.hpp"
 
 #include "text/fixed_text.hpp"

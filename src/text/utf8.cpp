@@ -1,3 +1,4 @@
+// UTF-8 sequences and the Windows-1252 code page.
 #include "text/utf8.hpp"
 
 namespace mirval::utf8 {

@@ -1,3 +1,4 @@
+// The metric analysis: which stations count, ties, the report and the console summary.
 #include <gtest/gtest.h>
 
 #include "support/survey_builder.hpp"

@@ -1,3 +1,4 @@
+// The profile calculator: distances along the profile, elevations, missing names.
 #include "analyses/profile_calculator.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The zone the exchange files print.
 #include "analyses/utm_zone.hpp"
 
 #include <gtest/gtest.h>

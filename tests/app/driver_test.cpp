@@ -1,3 +1,4 @@
+// The driver with a scripted platform: windows, quiet ends, the input's type; and batch runs.
 #include "app/driver.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Output names and file types derived from the input's name.
 #include "app/output_names.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The plan view's model and its screen mapping.
 #include "app/views/plan_model.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The texts the desktop windows derive from the program's own.
 #include "dialogs/desktop_text.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The terminal, batch and scripted platforms.
 #include "dialogs/text_platforms.hpp"
 
 #include <gtest/gtest.h>

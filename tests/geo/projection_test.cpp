@@ -1,3 +1,4 @@
+// The UTM projection against reference points, both directions.
 #include "geo/projection.hpp"
 
 #include <gtest/gtest.h>

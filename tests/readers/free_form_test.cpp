@@ -1,3 +1,4 @@
+// The line reader and the free-form values.
 #include "readers/free_form.hpp"
 
 #include <gtest/gtest.h>

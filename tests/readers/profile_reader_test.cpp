@@ -1,3 +1,4 @@
+// The profile reader: its tag, title, segments and limits.
 #include "readers/profile_reader.hpp"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The SPE reader: fixed columns, letters, conversions and copies.
 #include <gtest/gtest.h>
 
 #include <cmath>

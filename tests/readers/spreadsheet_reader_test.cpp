@@ -1,3 +1,4 @@
+// The spreadsheet reader: the three column orders, ceilings, limits.
 #include <gtest/gtest.h>
 
 #include <cmath>

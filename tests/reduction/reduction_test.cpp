@@ -1,3 +1,4 @@
+// The reduction: pass order, both directions, closures, wall points, ceilings, limits.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Fixed-width texts cut without splitting UTF-8.
 #include "text/fixed_text.hpp"
 
 #include <gtest/gtest.h>

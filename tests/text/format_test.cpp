@@ -1,3 +1,4 @@
+// Fixed-format numbers against their exact decimal expansion.
 #include "text/format.hpp"
 
 #include <gtest/gtest.h>

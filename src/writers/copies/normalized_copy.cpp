@@ -9,6 +9,8 @@ namespace mirval {
 
 namespace {
 
+// The legends of each variant, exactly as spreadsheet templates have them
+// ("Distãncia", "WGS084" included): users match the copies against them.
 struct Legends {
     std::string_view tag, first, second;
 };

@@ -1,3 +1,4 @@
+// The column orders of the spreadsheet format.
 #include "writers/copies/spreadsheet_layout.hpp"
 
 namespace mirval {

@@ -1,3 +1,4 @@
+// The DXF emitters: LINE, POINT, TEXT, LAYER and the end of a drawing.
 #include "writers/dxf/emitters.hpp"
 
 #include "writers/dxf/group_lines.hpp"

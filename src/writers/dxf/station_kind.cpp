@@ -1,3 +1,4 @@
+// Station kinds, labels and symbol inserts of the drawings.
 #include "writers/dxf/station_kind.hpp"
 
 #include "store/store.hpp"
@@ -35,7 +36,7 @@ LabelText numberLabel(double value) {
 void writeSymbolInsert(OutputFile& out, std::string_view layer, std::string_view block, double x, double y, double z) {
     dxf::GroupLines(out)
         .text("  0", "INSERT")
-        .text("  5", "111")
+        .text("  5", "111")  // every INSERT carries this one handle: the drawings have always had it
         .text("  8", layer)
         .text("  2", block)
         .real(" 10", x, 14, 6)

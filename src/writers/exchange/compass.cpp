@@ -1,3 +1,4 @@
+// What the two Compass files share: header, units, end.
 #include "writers/exchange/compass.hpp"
 
 #include "text/format.hpp"
@@ -28,6 +29,7 @@ void writeHeader(OutputFile& out, const SurveyHeader& h) {
                  .a("  FORMAT: DMMDLRUDLAaDdNF  CORRECTIONS:  0.00 000 0.00")
                  .a("  CORRECTIONS2:  0.00 0.00"));
     out.emptyLine();
+    // "LENGHT" is the column heading Compass files have always carried here.
     out.line("FROM      TO    LENGHT   BEARING       INC      LEFT        UP      DOWN     RIGHT   FLAGS  COMMENTS"
              "        LENGTH AND LRUD IN INTERNATIONAL FEET");
     out.emptyLine();

@@ -106,6 +106,7 @@ void writeSplays(OutputFile& out, const StationTable& st, const ShotTable& sh, c
     if (sh.leb[i] > 0.0) writeSplay(out, st, b, fromStationTo(st, b, sh.lebPoint, i), " # Leitura Esquerda da Base");
     if (sh.ldb[i] > 0.0) writeSplay(out, st, b, fromStationTo(st, b, sh.ldbPoint, i), " # Leitura Direita da Base");
     if (hasCeiling(st, b)) {
+        // An ordinary line's base ceiling splay says "da da Base", as every stored file does.
         writeSplay(out, st, b, {0.0, 0.0, ceilingHeight(st, b)},
                    line.closing() ? " # Altura do Teto da Base" : " # Altura do Teto da da Base");
     }

@@ -17,7 +17,7 @@ constexpr std::string_view kHeadBeforeIconScale[] = {
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
     "<kml xmlns=\"http://www.opengis.net/kml/2.2\">",
     "<Document>",
-    "<name>MIRVAL ORV - MV</name>",
+    "<name>MIRVAL ORV - MV</name>",  // the same document name whatever the input format
     "<Style id=\"TrianguloVerde\">",
     "<IconStyle>",
     "<color>ff7fff55</color>",
@@ -213,6 +213,7 @@ void PTOKML(LineSink& out, const StationPlacemark& station) {
     out.emptyLine();
     out.line(Record().a("Coordenadas UTM Zona ").i(station.zone, 3).a(":"));
     out.line(Record().a("Long. UTM=").f(station.x, 13, 2).a(" E"));
+    // " S" follows every northing, in either hemisphere: stored files and their readers have it.
     out.line(Record().a("Lat. UTM=").f(station.y, 12, 2).a(" S"));
     out.emptyLine();
     out.line(Record().a("Cota da Estação=").f(station.at.z, 7, 2).a(" m"));

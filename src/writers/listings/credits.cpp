@@ -1,3 +1,4 @@
+// The credits block.
 #include "writers/listings/credits.hpp"
 
 namespace mirval {

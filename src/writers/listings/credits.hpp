@@ -1,4 +1,5 @@
 #pragma once
+// The credits block that ends every listing and the console log.
 #include "text/output.hpp"
 
 namespace mirval {

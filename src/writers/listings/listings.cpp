@@ -63,7 +63,7 @@ void writeResultHeader(LineSink& out, const Store& s) {
     out.line(Record()
                  .a("BASE INICIAL= ")
                  .a(nameOf(s, initial))
-                 .a(" HT INICAL= ")
+                 .a(" HT INICAL= ")  // "INICAL": the listings' own heading, kept for stored files
                  .f(h.htini, 5, 2)
                  .a(" ZONA UTM= ")
                  .i0(h.utmZone));

@@ -19,6 +19,8 @@ void WRTMAXMIN(LineSink& out, int scale, const Table<Name>& names, const SurveyS
     out.emptyLine();
     out.line("ANÁLISE DOS RESULTADOS MÉTRICOS DA TOPOGRAFIA");
     out.emptyLine();
+    // The report's texts stand as the listings have always had them ("'da gruta", the
+    // missing ")" after "sul"): users compare listings of old and new runs.
     out.line("Somente considera as estações internas 'da gruta");
     out.emptyLine();
     extremeLine("Estação com coordenada mais a LESTE: ", stats.east, " :", 11);

@@ -1,3 +1,4 @@
+// The normalized copies read back to the same survey.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The 3D drawing and the 2D plan: stations, lines, ceilings, walls.
 #include <gtest/gtest.h>
 
 #include <memory>

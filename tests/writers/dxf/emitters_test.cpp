@@ -1,3 +1,4 @@
+// The DXF emitters and the drawing heads.
 #include <gtest/gtest.h>
 
 #include "store/store.hpp"

@@ -1,3 +1,4 @@
+// The profile drawing.
 #include "writers/dxf/profile_drawing.hpp"
 
 #include <gtest/gtest.h>

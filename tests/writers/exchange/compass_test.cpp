@@ -1,3 +1,4 @@
+// The Compass files.
 #include <gtest/gtest.h>
 
 #include "writers/exchange/exchange.hpp"

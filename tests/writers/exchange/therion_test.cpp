@@ -1,3 +1,4 @@
+// The Therion centreline.
 #include <gtest/gtest.h>
 
 #include <climits>

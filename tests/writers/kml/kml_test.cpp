@@ -1,3 +1,4 @@
+// The KML document and its emitters.
 #include "writers/kml/kml.hpp"
 
 #include <gtest/gtest.h>

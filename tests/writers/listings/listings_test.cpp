@@ -1,3 +1,4 @@
+// The listings: scaled values, SPE layout, unresolved lines.
 #include <gtest/gtest.h>
 
 #include <string>
