@@ -4,7 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <functional>
+#include <numeric>
+#include <queue>
+#include <span>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "store/stop.hpp"
 #include "text/format.hpp"
@@ -16,11 +23,113 @@ namespace {
 constexpr int kInitialStation = 1;
 constexpr int kMaxClosures = kCapacity - kFirstDuplicateStation + 1;  // 5000
 
+// After the first pass, the rows still unresolved, by station: the rows that
+// touch each station (a row from a station to itself twice), in row order.
+class PendingRowsByStation {
+public:
+    explicit PendingRowsByStation(const Store& s) {
+        const ShotTable& sh = s.shots;
+        std::vector<int> pending;
+        int lastStation = 0;
+        for (int i = 1; i <= s.lineCount; ++i) {
+            if (sh.resolved[i] != 0) continue;
+            pending.push_back(i);
+            lastStation = std::max({lastStation, sh.base[i], sh.sighted[i]});
+        }
+        first_.assign(static_cast<std::size_t>(lastStation) + 2, 0);
+        for (const int i : pending) {
+            ++first_[static_cast<std::size_t>(sh.base[i]) + 1];
+            ++first_[static_cast<std::size_t>(sh.sighted[i]) + 1];
+        }
+        std::partial_sum(first_.begin(), first_.end(), first_.begin());
+        rows_.resize(static_cast<std::size_t>(first_.back()));
+        std::vector<int> filled(first_.begin(), first_.end() - 1);
+        for (const int i : pending) {
+            rows_[static_cast<std::size_t>(filled[static_cast<std::size_t>(sh.base[i])]++)] = i;
+            rows_[static_cast<std::size_t>(filled[static_cast<std::size_t>(sh.sighted[i])]++)] = i;
+        }
+    }
+    // Empty for a station no pending row touches.
+    std::span<const int> of(int station) const {
+        const auto k = static_cast<std::size_t>(station);
+        if (k + 1 >= first_.size()) return {};
+        return std::span<const int>(rows_).subspan(static_cast<std::size_t>(first_[k]),
+                                                   static_cast<std::size_t>(first_[k + 1] - first_[k]));
+    }
+
+private:
+    std::vector<int> first_;  // per station, its first entry in rows_
+    std::vector<int> rows_;
+};
+
+// The rows the passes after the first one examine: rows of the current pass
+// come out in row order; a row that becomes ready goes to the current pass
+// while the pass has not reached it yet, otherwise to the next pass. A row
+// can be queued twice (once per station); the second time it is resolved.
+class PassSchedule {
+public:
+    bool empty() const { return current_.empty(); }
+    int pop() {
+        const int row = current_.top();
+        current_.pop();
+        return row;
+    }
+    // A row that became ready while the pass stands at row `at`.
+    void wake(int row, int at) {
+        if (row > at) {
+            current_.push(row);
+        } else {
+            next_.push_back(row);
+        }
+    }
+    void queueForNextPass(int row) { next_.push_back(row); }
+    // Starts the next pass; false when it has nothing to examine.
+    bool startNextPass() {
+        current_ = Queue(std::greater<>(), std::move(next_));
+        next_.clear();
+        return !current_.empty();
+    }
+
+private:
+    using Queue = std::priority_queue<int, std::vector<int>, std::greater<>>;
+    Queue current_;
+    std::vector<int> next_;
+};
+
+// The first row of the table with a given base and sighted station, built at
+// the first closure from the rows of the table then, and kept up to date with
+// the closure rows: a closure asks whether its line was also measured the
+// other way round.
+class FirstRowOfLine {
+public:
+    // 0 when no row joins them that way.
+    int find(const ShotTable& sh, int lineCount, int base, int sighted) {
+        if (!built_) {
+            built_ = true;
+            rows_.reserve(static_cast<std::size_t>(lineCount) * 2);
+            for (int i = 1; i <= lineCount; ++i) add(sh, i);
+        }
+        const auto found = rows_.find(key(base, sighted));
+        return found == rows_.end() ? 0 : found->second;
+    }
+    void add(const ShotTable& sh, int row) {
+        if (built_) rows_.try_emplace(key(sh.base[row], sh.sighted[row]), row);
+    }
+
+private:
+    static std::uint64_t key(int base, int sighted) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(base)) << 32 | static_cast<std::uint32_t>(sighted);
+    }
+    bool built_ = false;
+    std::unordered_map<std::uint64_t, int> rows_;
+};
+
 struct Reduction {
     Store& s;
     LineSink& resultListing;
     LineSink& console;
     int closures = 0;
+    FirstRowOfLine firstRowOfLine{};
 };
 
 double radians(double degrees) { return degrees * kPi / 180; }
@@ -109,14 +218,6 @@ void appendClosureRow(Store& s, int i, int j, int d) {
     s.stations.ht[d] = s.stations.ht[v];
 }
 
-// Whether a row before the last one of the table was measured from v back to b.
-bool measuredBackwards(const ShotTable& sh, int lastExamined, int b, int v) {
-    for (int l = 1; l <= lastExamined; ++l) {
-        if (sh.base[l] == v && sh.sighted[l] == b) return true;
-    }
-    return false;
-}
-
 // Row i joins two fixed stations. It is not adjusted: a closure row fixes a
 // duplicate station where the row's own measurements put the sighted station.
 void closeLoop(Reduction& red, int i) {
@@ -135,6 +236,9 @@ void closeLoop(Reduction& red, int i) {
                                .a(" e ")
                                .a(st.name[v].trimmed()));
     checkClosureCapacity(red, i);
+    // whether a row before the last one of the table was measured from v back to b
+    const int reverse = red.firstRowOfLine.find(sh, lastBefore, v, b);
+    const bool measuredBackwards = reverse != 0 && reverse < lastBefore;
     const int j = lastBefore + 1;
     s.lineCount = j;
     ++red.closures;
@@ -145,39 +249,69 @@ void closeLoop(Reduction& red, int i) {
     sh.resolved[i] = d;
     sh.reference[i] = b;
     sh.equivalent[i] = d;
-    if (!measuredBackwards(sh, lastBefore - 1, b, v)) {
+    red.firstRowOfLine.add(sh, j);
+    if (!measuredBackwards) {
         sh.comment[i].assign(std::string(st.name[d].trimmed()) + " EQUIVALE A " + std::string(st.name[v].trimmed()) +
                              ". " + sh.comment[i].str());
         red.console.line(sh.comment[i].full());
     }
 }
 
-// One pass in row order; stations fixed by a row serve the rows after it, rows
-// appended during the pass wait for the next one. True when another pass follows.
-bool runPass(Reduction& red) {
+bool isReady(const Store& s, int i) {
+    const ShotTable& sh = s.shots;
+    const Table<int>& known = s.stations.known;
+    return sh.resolved[i] == 0 && (known[sh.base[i]] != 0 || known[sh.sighted[i]] != 0);
+}
+
+// Row i has a fixed station: it fixes the other one and returns it, or it
+// closes a loop, appending a closure row, and returns 0.
+int handleRow(Reduction& red, int i) {
     Store& s = red.s;
     const ShotTable& sh = s.shots;
     const Table<int>& known = s.stations.known;
-    int unresolved = 0;
-    int progress = 0;
-    const int rows = s.lineCount;
-    for (int i = 1; i <= rows; ++i) {
-        if (sh.resolved[i] != 0) continue;
-        const bool baseKnown = known[sh.base[i]] != 0;
-        const bool sightedKnown = known[sh.sighted[i]] != 0;
-        if (!baseKnown && !sightedKnown) {
-            ++unresolved;
-            continue;
-        }
-        ++progress;
-        if (baseKnown && sightedKnown) {
-            closeLoop(red, i);
-            ++unresolved;
-        } else {
-            fixOpenEnd(s, i);
-        }
+    if (known[sh.base[i]] != 0 && known[sh.sighted[i]] != 0) {
+        closeLoop(red, i);
+        return 0;
     }
-    return unresolved != 0 && progress != 0;
+    fixOpenEnd(s, i);
+    return sh.resolved[i];
+}
+
+// The first pass visits every row in row order; stations fixed by a row serve
+// the rows after it, rows appended during the pass wait for the next one.
+void runFirstPass(Reduction& red) {
+    const int rows = red.s.lineCount;
+    for (int i = 1; i <= rows; ++i) {
+        if (isReady(red.s, i)) handleRow(red, i);
+    }
+}
+
+// The later passes behave as passes over the whole table, but visit only rows
+// that may be ready: the unresolved rows with a fixed station after the first
+// pass (closure rows included), then the rows of each newly fixed station. The
+// passes end when one fixes nothing or nothing is left.
+void runLaterPasses(Reduction& red) {
+    const Store& s = red.s;
+    PassSchedule schedule;
+    for (int i = 1; i <= s.lineCount; ++i) {
+        if (isReady(s, i)) schedule.queueForNextPass(i);
+    }
+    if (!schedule.startNextPass()) return;
+    const PendingRowsByStation pending(s);
+    do {
+        while (!schedule.empty()) {
+            const int i = schedule.pop();
+            if (!isReady(s, i)) continue;
+            const int fixed = handleRow(red, i);
+            if (fixed == 0) {
+                schedule.queueForNextPass(s.lineCount);
+                continue;
+            }
+            for (const int row : pending.of(fixed)) {
+                if (s.shots.resolved[row] == 0) schedule.wake(row, i);
+            }
+        }
+    } while (schedule.startNextPass());
 }
 
 struct WallReading {
@@ -244,8 +378,8 @@ void listUnresolvedLines(Store& s) {
 void reduceSurvey(Store& s, RunLog& log) {
     Reduction red{s, log.listing, log.console};
     start(s);
-    while (runPass(red)) {
-    }
+    runFirstPass(red);
+    runLaterPasses(red);
     if (s.facts.hasWallReadings) placeWallPoints(s);
     setCeilingElevations(s, red.closures);
     s.inputLineCount = s.lineCount - red.closures;
