@@ -1,7 +1,9 @@
 // Writes a synthetic cave survey in the ORV spreadsheet format on stdout:
 // a long main passage with side passages, radiation points, wall and ceiling
 // readings and closing lines (loops).
-//   make_survey LINES LOOPS [SEED]
+//   make_survey LINES LOOPS [SEED] [reversed]
+// "reversed" lists the same data lines from the far end of the passage back
+// to the initial station.
 // The survey holds LINES data lines, LOOPS of which close a loop. Every other
 // line reaches a new station, so LINES - LOOPS stations are named; with loops,
 // named stations must stay below 5001 (the duplicate stations' numbers) and
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,14 +35,31 @@ public:
     // One data line in ORV order: Az AC DI LEB LDB LEV LDV HtB HcB HtV HcV.
     void line(const std::string& base, const std::string& sighted, double az, bool radiation, const char* comment) {
         const double htv = radiation ? 0.0 : ceiling();
-        std::printf("%s %s %.1f %.1f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f 0.00 # %s\n", base.c_str(),
-                    sighted.c_str(), az, uniform(-15, 15), uniform(1.0, 12.0), wall(), wall(),
-                    radiation ? -1.0 : wall(), radiation ? -1.0 : wall(), ceiling(), uniform(0, 1.6), htv,
-                    comment);
+        // drawn from the last reading to the first, the order the surveys were generated in so far
+        const double hcb = uniform(0, 1.6);
+        const double htb = ceiling();
+        const double ldv = radiation ? -1.0 : wall();
+        const double lev = radiation ? -1.0 : wall();
+        const double ldb = wall();
+        const double leb = wall();
+        const double di = uniform(1.0, 12.0);
+        const double ac = uniform(-15, 15);
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%s %s %.1f %.1f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f 0.00 # %s\n",
+                      base.c_str(), sighted.c_str(), az, ac, di, leb, ldb, lev, ldv, htb, hcb, htv, comment);
+        lines_.emplace_back(buf);
+    }
+    void print(bool reversed) const {
+        if (reversed) {
+            for (auto l = lines_.rbegin(); l != lines_.rend(); ++l) std::fputs(l->c_str(), stdout);
+        } else {
+            for (const std::string& l : lines_) std::fputs(l.c_str(), stdout);
+        }
     }
 
 private:
     std::mt19937 random_;
+    std::vector<std::string> lines_;
 };
 
 void header() {
@@ -56,12 +76,13 @@ void header() {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_survey LINES LOOPS [SEED]\n");
+        std::fprintf(stderr, "usage: make_survey LINES LOOPS [SEED] [reversed]\n");
         return 2;
     }
     const int lines = std::atoi(argv[1]);
     const int loops = std::atoi(argv[2]);
     Generator g(argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 42u);
+    const bool reversed = argc > 4 && std::string_view(argv[4]) == "reversed";
     header();
 
     std::vector<std::string> main{"M0"};
@@ -95,5 +116,6 @@ int main(int argc, char** argv) {
             ++closed;
         }
     }
+    g.print(reversed);
     return 0;
 }
