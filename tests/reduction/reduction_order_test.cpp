@@ -240,9 +240,9 @@ RandomSurvey randomSurvey(std::mt19937& random, int stations, int rows) {
                                below(2) ? 0.0 : uniform(-1, 3), uniform(0, 2), below(2) ? "c" + std::to_string(below(9)) : ""});
     };
     for (int k = 2; k <= used && static_cast<int>(survey.rows.size()) < rows; ++k) {
-        const int part = k % parts;  // stations of one part: equal remainders
+        // the stations of one part have equal remainders; the first of a part sights itself
         const int earlier = k - parts * (1 + below(std::max(1, (k - 1) / parts)));
-        addRow(earlier >= 1 ? earlier : (part == 1 % parts ? 1 : k), k);
+        addRow(earlier >= 1 ? earlier : k, k);
     }
     while (static_cast<int>(survey.rows.size()) < rows) {
         const int a = 1 + below(used);
