@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "analyses/closures.hpp"
 #include "analyses/metric.hpp"
 #include "analyses/utm_zone.hpp"
 #include "app/output_names.hpp"
@@ -16,6 +17,7 @@
 #include "readers/start_summary.hpp"
 #include "reduction/reduction.hpp"
 #include "store/stop.hpp"
+#include "writers/closures/closure_report.hpp"
 #include "writers/copies/normalized_copy.hpp"
 #include "writers/dxf/drawings.hpp"
 #include "writers/dxf/profile_drawing.hpp"
@@ -119,7 +121,8 @@ void runProfileLoop(Platform& platform, const Store& s, const std::string& surve
 
 }  // namespace
 
-Driver::Driver(Platform& platform) : platform_(platform), store_(std::make_unique<Store>()) {}
+Driver::Driver(Platform& platform, RunOptions options)
+    : platform_(platform), options_(options), store_(std::make_unique<Store>()) {}
 
 void Driver::MIRVAL() {
     Store& s = *store_;
@@ -148,10 +151,20 @@ void Driver::MIRVAL() {
     writeWith(s, writePlotListing, input.names.plot, kListingOpenFailure);
     writeWith(s, writeCoordinateListing, input.names.coordinates, kListingOpenFailure);
     writeDrawingsAndExchangeFiles(s, input.names);
+    closureReportName_ = input.names.closureReport;
+    if (options_.closureReport) {
+        closures_ = analyseClosures(s, *options_.closureReport);
+        writeOutput(closureReportName_, kWriterOpenFailure, [&](OutputFile& out) { WRTFCH(s, *closures_, out); });
+        writeClosureSummary(console, *closures_);
+    }
     runProfileLoop(platform_, s, input.path);
     writeCredits(console);
+    complete_ = true;
 }
 
-std::vector<RunView> Driver::finishedViews() const { return desktop::finishedRunViews(*store_); }
+std::vector<RunView> Driver::finishedViews() const {
+    if (!complete_) return {};
+    return desktop::finishedRunViews({*store_, closures_, closureReportName_});
+}
 
 }  // namespace mirval

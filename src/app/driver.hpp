@@ -1,28 +1,42 @@
 #pragma once
 // The driver: one run of the program on a platform, with the survey store it owns.
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "dialogs/platform.hpp"
+#include "store/closure_results.hpp"
 #include "store/store.hpp"
 
 namespace mirval {
 
+// What the command line asks of a run beyond the files.
+struct RunOptions {
+    // --closures: the loop-closure report NAME.fch, with these standard deviations
+    std::optional<InstrumentErrors> closureReport;
+};
+
 class Driver {
 public:
-    explicit Driver(Platform& platform);
+    explicit Driver(Platform& platform, RunOptions options = {});
 
     // MIRVAL, the run: start window, file chooser, result window, reader,
     // reduction, listings, writers, profile loop and credits. Returns after a
     // complete run or "Exit"; a failure ends it with a RunStop.
     void MIRVAL();
 
-    // The views of the reduced survey the desktop offers after a complete run.
+    // The views of the reduced survey the desktop offers after a complete run:
+    // the plan and the loop closures.
     std::vector<RunView> finishedViews() const;
 
 private:
     Platform& platform_;
+    RunOptions options_;
     std::unique_ptr<Store> store_;  // the run's survey store, on the heap: it is large
+    std::optional<ClosureAnalysis> closures_;  // when the run wrote the report
+    std::string closureReportName_;
+    bool complete_ = false;
 };
 
 }  // namespace mirval

@@ -1,5 +1,7 @@
 // Start-up: picks the platform from the command line and runs the program.
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -14,7 +16,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "uso: mirval [--gui | --terminal] [LEVANTAMENTO [--profile PERFIL]...]\n"
+    "uso: mirval [--gui | --terminal] [LEVANTAMENTO [--profile PERFIL]... [--closures [--sd-distance M]\n"
+    "            [--sd-azimuth GRAUS] [--sd-inclination GRAUS]]]\n"
     "\n"
     "Calcula as coordenadas de um levantamento de gruta e escreve as listagens,\n"
     "as cópias normalizadas, os desenhos DXF, o arquivo KML, os arquivos THERION\n"
@@ -23,6 +26,9 @@ constexpr const char* kUsage =
     "  sem LEVANTAMENTO   janelas (ou o terminal) pedem o arquivo\n"
     "  LEVANTAMENTO       modo batch: processa o arquivo sem perguntas\n"
     "  --profile PERFIL   processa também este arquivo de perfil (repetível)\n"
+    "  --closures         escreve também NOME.fch, os fechamentos dos laços\n"
+    "  --sd-distance M, --sd-azimuth GRAUS, --sd-inclination GRAUS\n"
+    "                     desvios padrão das leituras (0.05 m, 0.5 e 0.5 graus)\n"
     "  --gui              força as janelas\n"
     "  --terminal         força o terminal\n"
     "  --help, --version\n";
@@ -31,7 +37,25 @@ struct Options {
     enum class Mode { Automatic, Gui, Terminal } mode = Mode::Automatic;
     std::vector<std::string> files;  // the survey, then the profile files
     bool hasSurvey = false;
+    bool closures = false;
+    bool deviationsGiven = false;
+    mirval::InstrumentErrors deviations;
 };
+
+// A standard deviation: a finite number of at least 0 and nothing after it.
+bool readDeviation(const char* text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && *end == '\0' && value >= 0 && std::isfinite(value);
+}
+
+// The value a standard-deviation option sets, when `arg` is one.
+double* deviationOption(const std::string& arg, Options& options) {
+    if (arg == "--sd-distance") return &options.deviations.distance;
+    if (arg == "--sd-azimuth") return &options.deviations.azimuth;
+    if (arg == "--sd-inclination") return &options.deviations.inclination;
+    return nullptr;
+}
 
 bool parse(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -43,6 +67,11 @@ bool parse(int argc, char** argv, Options& options) {
         } else if (arg == "--profile") {
             if (i + 1 >= argc || !options.hasSurvey) return false;
             options.files.push_back(argv[++i]);
+        } else if (arg == "--closures") {
+            options.closures = true;
+        } else if (double* deviation = deviationOption(arg, options)) {
+            if (i + 1 >= argc || !readDeviation(argv[++i], *deviation)) return false;
+            options.deviationsGiven = true;
         } else if (!arg.empty() && arg[0] != '-' && !options.hasSurvey) {
             options.files.insert(options.files.begin(), arg);
             options.hasSurvey = true;
@@ -50,7 +79,7 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
-    return true;
+    return options.closures || !options.deviationsGiven;
 }
 
 // The chooser's must-exist rule, applied before anything is created.
@@ -78,8 +107,10 @@ std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
 
 // One run; a stop's message goes to the console log, and the desktop offers
 // the views of a complete run.
-int run(mirval::Platform& platform) {
-    mirval::Driver driver(platform);
+int run(mirval::Platform& platform, const Options& options) {
+    mirval::RunOptions runOptions;
+    if (options.closures) runOptions.closureReport = options.deviations;
+    mirval::Driver driver(platform, runOptions);
     int status = 0;
     try {
         driver.MIRVAL();
@@ -114,5 +145,5 @@ int main(int argc, char** argv) {
     }
     if (!allFilesExist(options.files)) return 1;
     auto platform = choosePlatform(options);
-    return run(*platform);
+    return run(*platform, options);
 }

@@ -42,8 +42,8 @@ FileType fileTypeOf(std::string_view full) {
 OutputNames outputNamesOf(std::string_view inputName) {
     const std::string base = baseName(inputName);
     auto with = [&](const char* suffix) { return base + suffix; };
-    return {with(".res"), with(".plo"),  with(".coo"),      with("_3D.dxf"),    with("_2D.dxf"),
-            with(".kml"), with(".th"),   with("_lrud.dat"), with("_splays.dat")};
+    return {with(".res"), with(".plo"), with(".coo"),      with("_3D.dxf"),     with("_2D.dxf"),
+            with(".kml"), with(".th"),  with("_lrud.dat"), with("_splays.dat"), with(".fch")};
 }
 
 std::string copyNameOf(std::string_view inputName, const FileType& type, std::string_view tag) {

@@ -19,9 +19,11 @@ std::string baseName(std::string_view name);
 // letters of the known types lowered at their positions ("TXT" -> "txt", "DAT" -> "DAt").
 FileType fileTypeOf(std::string_view name);
 
-// The nine outputs of a survey, in the order the result window lists them.
+// The nine outputs of a survey, in the order the result window lists them, and
+// the loop-closure report written on request.
 struct OutputNames {
     std::string result, plot, coordinates, drawing3d, drawing2d, kml, therion, lrud, splays;
+    std::string closureReport;
 };
 
 OutputNames outputNamesOf(std::string_view inputName);

@@ -84,6 +84,24 @@ PlanModel planOfSurvey(const Store& s) {
     return plan;
 }
 
+void addClosures(PlanModel& plan, const Store& s, const ClosureAnalysis& closures) {
+    const StationTable& st = s.stations;
+    for (const LoopClosure& loop : closures.loops) {
+        if (!isStationIndex(loop.original) || !isStationIndex(loop.duplicate)) continue;
+        plan.lines.push_back({stationPoint(st, loop.original), stationPoint(st, loop.duplicate), PlanKind::Misclosure});
+    }
+    for (const SuspectReading& suspect : closures.suspects) {
+        const int b = s.shots.base[suspect.row];
+        const int v = s.shots.sighted[suspect.row];
+        if (!isStationIndex(b) || !isStationIndex(v)) continue;
+        plan.lines.push_back({stationPoint(st, b), stationPoint(st, v), PlanKind::Suspect});
+    }
+}
+
+bool PlanModel::has(PlanKind kind) const {
+    return std::any_of(lines.begin(), lines.end(), [kind](const PlanLine& line) { return line.kind == kind; });
+}
+
 PlanBounds PlanModel::bounds() const {
     std::vector<PlanPoint> points = wallPoints;
     for (const auto& station : stations) points.push_back(station.at);

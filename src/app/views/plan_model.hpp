@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/closure_results.hpp"
 #include "store/store.hpp"
 
 namespace mirval::desktop {
@@ -16,8 +17,8 @@ struct PlanPoint {
     double y = 0;
 };
 
-// The kinds the drawings colour differently.
-enum class PlanKind { Survey, External, Radiation, Wall };
+// The kinds the drawings colour differently, and the marks of the loop closures.
+enum class PlanKind { Survey, External, Radiation, Wall, Misclosure, Suspect };
 
 struct PlanLine {
     PlanPoint from, to;
@@ -41,6 +42,7 @@ struct PlanModel {
     std::vector<PlanStation> stations;
 
     bool empty() const { return stations.empty(); }
+    bool has(PlanKind kind) const;
     PlanBounds bounds() const;  // of stations and wall points
 };
 
@@ -51,6 +53,10 @@ PlanKind stationKind(double ht);
 // The stations with coordinates, the survey lines between them, and, when the
 // survey has wall readings, those above -0.001.
 PlanModel planOfSurvey(const Store& s);
+
+// Every misclosure as a segment from the original station to its duplicate,
+// and every line with a suspect reading, drawn over the survey lines.
+void addClosures(PlanModel& plan, const Store& s, const ClosureAnalysis& closures);
 
 // World (metres, Y to the north) to screen (pixels from the view's top left
 // corner, Y down) and back.

@@ -8,12 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <utility>
 
-#include "app/views/plan_model.hpp"
-#include "app/views/run_views.hpp"
+#include "app/views/plan_window.hpp"
 
 namespace mirval::desktop {
 
@@ -37,6 +35,8 @@ Fl_Color colourOf(PlanKind kind) {
         case PlanKind::External: return fl_rgb_color(255, 255, 0);
         case PlanKind::Radiation: return fl_rgb_color(255, 0, 255);
         case PlanKind::Wall: return fl_rgb_color(0, 165, 124);
+        case PlanKind::Misclosure: return fl_rgb_color(255, 40, 40);
+        case PlanKind::Suspect: return fl_rgb_color(255, 150, 0);
     }
     return FL_WHITE;
 }
@@ -134,8 +134,8 @@ private:
     }
 
     void drawLines() const {
-        fl_line_style(FL_SOLID, 1);
         for (const auto& line : plan_.lines) {
+            fl_line_style(FL_SOLID, line.kind == PlanKind::Suspect || line.kind == PlanKind::Misclosure ? 3 : 1);
             const auto part = clipSegment(view_.toScreen(line.from), view_.toScreen(line.to), -kClipMargin,
                                           -kClipMargin, w() + kClipMargin, h() + kClipMargin);
             if (!part) continue;
@@ -143,6 +143,7 @@ private:
             fl_line(x() + int(std::lround(part->first.x)), y() + int(std::lround(part->first.y)),
                     x() + int(std::lround(part->second.x)), y() + int(std::lround(part->second.y)));
         }
+        fl_line_style(FL_SOLID, 1);
     }
 
     bool onScreen(PlanPoint p) const {
@@ -182,10 +183,14 @@ private:
             {PlanKind::External, "Linha externa"},
             {PlanKind::Radiation, "Linha de radiação"},
             {PlanKind::Wall, "Leitura de parede"},
+            {PlanKind::Misclosure, "Erro de fechamento"},
+            {PlanKind::Suspect, "Linha com leitura suspeita"},
         };
         fl_font(FL_HELVETICA, kNoteSize);
         int row = y() + 12;
         for (const auto& [kind, text] : kItems) {
+            const bool closureItem = kind == PlanKind::Misclosure || kind == PlanKind::Suspect;
+            if (closureItem && !plan_.has(kind)) continue;
             fl_color(colourOf(kind));
             fl_line_style(FL_SOLID, 2);
             fl_line(x() + 10, row + 6, x() + 34, row + 6);
@@ -230,7 +235,8 @@ private:
     PlanPoint dragFrom_;
 };
 
-// The plan view of the reduced survey, modal, until the user closes it.
+}  // namespace
+
 void showPlan(const PlanModel& plan) {
     const int w = std::min(1000, Fl::w() - 60);
     const int h = std::min(720, Fl::h() - 80);
@@ -246,14 +252,6 @@ void showPlan(const PlanModel& plan) {
     window.show();
     view->take_focus();
     while (window.shown()) Fl::wait();
-}
-
-}  // namespace
-
-std::vector<RunView> finishedRunViews(const Store& s) {
-    auto plan = std::make_shared<const PlanModel>(planOfSurvey(s));
-    if (plan->empty()) return {};
-    return {{"&Planta da gruta", [plan] { showPlan(*plan); }}};
 }
 
 }  // namespace mirval::desktop

@@ -3,6 +3,6 @@
 
 namespace mirval::desktop {
 
-std::vector<RunView> finishedRunViews(const Store&) { return {}; }
+std::vector<RunView> finishedRunViews(const FinishedRun&) { return {}; }
 
 }  // namespace mirval::desktop

@@ -1,0 +1,83 @@
+// The loop-closure window: the report in a fixed-width font, and a button that saves it.
+#include "app/views/closures_window.hpp"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
+#include <FL/fl_ask.H>
+
+#include "dialogs/desktop_text.hpp"
+#include "text/output.hpp"
+
+namespace mirval::desktop {
+
+namespace {
+
+constexpr int kWidth = 980;
+constexpr int kHeight = 600;
+constexpr int kMargin = 10;
+constexpr int kButtonHeight = 30;
+
+// Each line as a window shows it; the line ends stay.
+std::string displayableLines(std::string_view text) {
+    std::string shown;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        shown += displayable(text.substr(start, end - start)) + "\n";
+        start = end + 1;
+    }
+    return shown;
+}
+
+struct ClosuresWindow {
+    Fl_Text_Buffer buffer;  // outlives the window, whose display uses it
+    Fl_Double_Window window{kWidth, kHeight, "Fechamentos dos laços"};
+    const std::string& text;
+    const std::string& reportName;
+    std::string saveLabel;
+
+    ClosuresWindow(const std::string& reportText, const std::string& name) : text(reportText), reportName(name) {
+        const int buttonsY = kHeight - kMargin - kButtonHeight;
+        auto* display = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, buttonsY - 2 * kMargin);
+        buffer.text(displayableLines(text).c_str());
+        display->buffer(&buffer);
+        display->textfont(FL_COURIER);
+        display->textsize(12);
+        saveLabel = "&Salvar " + displayable(name);
+        auto* save = new Fl_Button(kMargin, buttonsY, kWidth - 180, kButtonHeight);
+        save->copy_label(saveLabel.c_str());
+        save->callback([](Fl_Widget*, void* self) { static_cast<ClosuresWindow*>(self)->saveReport(); }, this);
+        auto* close = new Fl_Button(kWidth - 150, buttonsY, 140, kButtonHeight, "&Fechar");
+        close->callback([](Fl_Widget*, void* self) { static_cast<ClosuresWindow*>(self)->window.hide(); }, this);
+        window.end();
+        window.resizable(display);
+        window.set_modal();
+    }
+
+    void saveReport() const {
+        OutputFile out;
+        bool saved = out.open(reportName);
+        if (saved) {
+            out.write(text);
+            saved = out.close();
+        }
+        fl_message_title("Fechamentos");
+        if (saved) {
+            fl_message("Relatório gravado em %s", displayable(reportName).c_str());
+        } else {
+            fl_alert("PROBLEMA DE GRAVAÇÃO NO ARQUIVO %s", displayable(reportName).c_str());
+        }
+    }
+};
+
+}  // namespace
+
+void showClosures(const std::string& reportText, const std::string& reportName) {
+    ClosuresWindow view(reportText, reportName);
+    view.window.show();
+    while (view.window.shown()) Fl::wait();
+}
+
+}  // namespace mirval::desktop
