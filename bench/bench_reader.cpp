@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     const std::clock_t cpuStart = std::clock();
     try {
         mirval::LERTXT(s, survey.string(), "orv", log);
-        for (const std::string_view tag : mirval::copyTagsOf(s)) {
+        for (const std::string_view tag : mirval::copyTagsOf(s.facts.format)) {
             mirval::OutputFile copy;
             if (!copy.open((folder / ("bench_reader_orv." + std::string(tag))).string())) return 1;
             mirval::WRTMVR(s, tag, copy);

@@ -47,7 +47,7 @@ void runReader(const std::string& path, const char* fileType) {
         } else {
             LERTXT(s, path, type, log);
         }
-        for (const std::string_view tag : copyTagsOf(s)) {
+        for (const std::string_view tag : copyTagsOf(s.facts.format)) {
             OutputFile copy;
             copy.openInMemory();
             WRTMVR(s, tag, copy);

@@ -1,22 +1,25 @@
 // MIRVAL: the run from the start window to the credits, step by step.
 #include "app/driver.hpp"
 
-#include <fstream>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "analyses/closures.hpp"
 #include "analyses/metric.hpp"
+#include "analyses/output_ranges.hpp"
 #include "analyses/utm_zone.hpp"
 #include "app/output_names.hpp"
 #include "app/profile_pass.hpp"
+#include "app/run_files.hpp"
 #include "app/run_windows.hpp"
 #include "app/views/run_views.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
 #include "reduction/reduction.hpp"
 #include "store/stop.hpp"
+#include "text/file_system.hpp"
 #include "writers/closures/closure_report.hpp"
 #include "writers/copies/normalized_copy.hpp"
 #include "writers/dxf/drawings.hpp"
@@ -39,11 +42,12 @@ struct SurveyInput {
 
 // A ".txt" input takes its type from the first three characters of its first line.
 FileType retypedTextInput(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) stopOnOpenFailure(kListingOpenFailure, path);
+    std::FILE* in = files::open(path, "rb");
+    if (in == nullptr) stopOnOpenFailure(kListingOpenFailure, path);
     char head[6] = {};
-    in.read(head, sizeof head);
-    std::string_view first(head, static_cast<std::size_t>(in.gcount()));
+    const std::size_t got = std::fread(head, 1, sizeof head, in);
+    std::fclose(in);
+    std::string_view first(head, got);
     if (first.substr(0, 3) == "\xEF\xBB\xBF") first.remove_prefix(3);
     first = first.substr(0, 3);
     static constexpr std::pair<std::string_view, const char*> kTags[] = {
@@ -55,12 +59,33 @@ FileType retypedTextInput(const std::string& path) {
     return FileType("txt");
 }
 
+// The format a reader takes for the input's type; nothing for a type no reader takes.
+std::optional<SurveyFormat> formatOf(const FileType& type) {
+    const std::string_view t = type.full();
+    if (t == "orv" || t == "vrk" || t == "eef") return SurveyFormat::Spreadsheet;
+    if (t == "spe") return SurveyFormat::LegacySpe;
+    return std::nullopt;
+}
+
 // The reader of the input's type; any other type stops the run.
 void readSurvey(Store& s, const SurveyInput& input, RunLog& log) {
-    const std::string_view type = input.type.full();
-    if (type == "orv" || type == "vrk" || type == "eef") return LERTXT(s, input.path, type, log);
-    if (type == "spe") return LERSPE(s, input.path, log);
-    failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+    const std::optional<SurveyFormat> format = formatOf(input.type);
+    if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+    if (*format == SurveyFormat::LegacySpe) return LERSPE(s, input.path, log);
+    LERTXT(s, input.path, input.type.full(), log);
+}
+
+// Every output the survey gives, claimed before the first is created.
+void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& options) {
+    const OutputNames& n = input.names;
+    for (const std::string* name : {&n.result, &n.plot, &n.coordinates, &n.drawing3d, &n.drawing2d, &n.kml,
+                                    &n.therion, &n.lrud, &n.splays}) {
+        files.claim(*name);
+    }
+    if (const std::optional<SurveyFormat> format = formatOf(input.type)) {
+        for (const std::string_view tag : copyTagsOf(*format)) files.claim(copyNameOf(input.path, input.type, tag));
+    }
+    if (options.closureReport) files.claim(n.closureReport);
 }
 
 // Opens an output (or stops with the open-failure message `openFailureLead`),
@@ -80,7 +105,7 @@ void writeWith(const Store& s, Writer writer, const std::string& name, std::stri
 }
 
 void writeCopies(const Store& s, const SurveyInput& input) {
-    for (const std::string_view tag : copyTagsOf(s)) {
+    for (const std::string_view tag : copyTagsOf(s.facts.format)) {
         writeOutput(copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
                     [&](OutputFile& out) { WRTMVR(s, tag, out); });
     }
@@ -108,12 +133,13 @@ void writeDrawingsAndExchangeFiles(Store& s, const OutputNames& names) {
 
 // PERFGRU: the profile prompt until "Exit"; each chosen profile file is read,
 // unrolled against the cave, drawn and reported.
-void runProfileLoop(Platform& platform, const Store& s, const std::string& surveyFile) {
+void runProfileLoop(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files) {
     LineSink& console = platform.console();
     while (const std::optional<std::string> profileFile = FILTRAPERF(platform)) {
         const auto pass = std::make_unique<ProfilePass>();
         if (!readProfile(*profileFile, s, *pass, console)) continue;
         const std::string drawingName = profileDrawingNameOf(*profileFile);
+        files.claim(drawingName, &*profileFile);
         writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
         reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
     }
@@ -135,6 +161,9 @@ void Driver::MIRVAL() {
     showResultWindow(platform_, input.path, input.type, input.names);
     if (input.type.full() == "txt") input.type = retypedTextInput(input.path);
 
+    RunFiles files(input.path);
+    claimOutputs(files, input, options_);
+
     LineSink& console = platform_.console();
     OutputFile resultListing;
     if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
@@ -143,6 +172,7 @@ void Driver::MIRVAL() {
     writeCopies(s, input);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);
+    checkOutputRanges(s, input.path);
     s.statistics = computeStatistics(s);
 
     writeResultListingBody(s, resultListing);
@@ -157,7 +187,7 @@ void Driver::MIRVAL() {
         writeOutput(closureReportName_, kWriterOpenFailure, [&](OutputFile& out) { WRTFCH(s, *closures_, out); });
         writeClosureSummary(console, *closures_);
     }
-    runProfileLoop(platform_, s, input.path);
+    runProfileLoop(platform_, s, input.path, files);
     writeCredits(console);
     complete_ = true;
 }

@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -12,6 +11,7 @@
 #include "dialogs/desktop.hpp"
 #include "dialogs/text_platforms.hpp"
 #include "store/stop.hpp"
+#include "text/file_system.hpp"
 
 namespace {
 
@@ -82,11 +82,12 @@ bool parse(int argc, char** argv, Options& options) {
     return options.closures || !options.deviationsGiven;
 }
 
-// The chooser's must-exist rule, applied before anything is created.
+// The chooser's rule, applied before anything is created: every file named
+// must be an existing regular file.
 bool allFilesExist(const std::vector<std::string>& files) {
     for (const auto& file : files) {
-        if (!std::filesystem::is_regular_file(file)) {
-            std::cerr << "mirval: arquivo não encontrado: " << file << "\n";
+        if (!mirval::isChoosableFile(file)) {
+            std::cerr << mirval::notChoosableMessage(file) << "\n";
             return false;
         }
     }
@@ -122,7 +123,11 @@ int run(mirval::Platform& platform, const Options& options) {
         std::cerr << "mirval: erro interno: " << e.what() << "\n";
         status = 1;
     }
-    std::fflush(stdout);
+    // A console log that could not be written whole is a lost byte too.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::cerr << "mirval: o log do console não pôde ser escrito na saída padrão\n";
+        status = 1;
+    }
     platform.finished(status, status == 0 ? driver.finishedViews() : std::vector<mirval::RunView>{});
     return status;
 }
@@ -130,6 +135,7 @@ int run(mirval::Platform& platform, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    mirval::files::reopenClosedStandardStreams();
     Options options;
     if (argc == 2 && std::string(argv[1]) == "--help") {
         std::cout << kUsage;

@@ -9,9 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "dialogs/desktop_fltk.hpp"
@@ -136,11 +134,6 @@ private:
     int pressed_ = -1;
 };
 
-bool isExistingFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 int showDialog(const Dialog& dialog) {
@@ -164,7 +157,7 @@ std::optional<std::string> chooseFile(const FileChooser& request) {
         const char* chosen = chooser.filename();
         if (chosen == nullptr || *chosen == '\0') return std::nullopt;
         const std::string path = chosen;
-        if (!request.mustExist || isExistingFile(path)) return path;
+        if (!request.mustExist || isChoosableFile(path)) return path;
         fl_message_title(title.c_str());
         fl_alert("Arquivo não encontrado:\n%s", displayable(path).c_str());
     }

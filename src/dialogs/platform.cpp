@@ -1,7 +1,13 @@
-// Running a dialog with its button actions.
+// Running a dialog with its button actions; the chooser's rule for files.
 #include "dialogs/platform.hpp"
 
+#include "text/file_system.hpp"
+
 namespace mirval {
+
+bool isChoosableFile(const std::string& path) { return files::isRegularFile(path); }
+
+std::string notChoosableMessage(const std::string& path) { return "mirval: arquivo não encontrado: " + path; }
 
 int runDialog(Platform& p, const Dialog& dialog) {
     for (;;) {

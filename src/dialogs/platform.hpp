@@ -60,6 +60,11 @@ public:
     virtual void finished(int /*status*/, const std::vector<RunView>& /*views*/) {}
 };
 
+// The chooser's rule for a file that must exist: a regular file, or a link to
+// one (a folder, a device or a pipe is refused), and the message that refuses.
+bool isChoosableFile(const std::string& path);
+std::string notChoosableMessage(const std::string& path);
+
 // Shows a dialog and runs the pressed button's action; an action that returns
 // non-zero keeps the dialog open. Returns the index of the button that closed it.
 int runDialog(Platform& platform, const Dialog& dialog);

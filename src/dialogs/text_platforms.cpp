@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <istream>
 #include <ostream>
 
@@ -83,8 +82,8 @@ std::optional<std::string> TerminalPlatform::choose(const FileChooser& chooser) 
         out_ << "Arquivo [" << chooser.proposedName << "], Enter vazio cancela: " << std::flush;
         std::string path;
         if (!std::getline(in_, path) || path.empty()) return std::nullopt;
-        if (!chooser.mustExist || std::filesystem::exists(path)) return path;
-        out_ << "Arquivo não encontrado: " << path << "\n";
+        if (!chooser.mustExist || isChoosableFile(path)) return path;
+        out_ << notChoosableMessage(path) << "\n";
     }
 }
 

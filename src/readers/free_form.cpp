@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "store/stop.hpp"
+#include "text/file_system.hpp"
 #include "text/format.hpp"
 
 namespace mirval {
@@ -64,7 +65,7 @@ long long magnitudeOf(std::string_view s) {
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = files::open(path, "rb");
     if (file == nullptr) return false;
     std::string text;
     if (std::fseek(file, 0, SEEK_END) == 0) {

@@ -23,7 +23,8 @@ void readHeader(Store& s, SurveyFile& file) {
     file.require(scaleLine.integer(h.scale), scaleLine);
     if (h.scale <= 0) file.failAt(scaleLine.line());
     file.require(scaleLine.real(h.declination), scaleLine);
-    file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
+    s.lines.declination = scaleLine.line();
+    s.lines.initialBase = file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
 }
 
 bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
@@ -67,6 +68,7 @@ void readRecords(Store& s, SurveyFile& file) {
         if (isBlankLine(*line)) continue;
         checkRowLimit(++row);
         readRecord(s, file, *line, row, directory);
+        s.lines.row[row] = file.lineNumber();
     }
     s.lineCount = row;
     s.inputLineCount = row;

@@ -28,14 +28,16 @@ void readHeaderBlock(Store& s, SurveyFile& file) {
     file.headerLine();
     // The declination: columns 1 to 10, hundredths when written without a point.
     if (!readFixedReal(columns(file.headerLine(), 1, 10), 2, h.declination)) file.failAt(file.lineNumber());
+    s.lines.declination = file.lineNumber();
     file.headerLine();
     file.headerLine();
-    file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
+    s.lines.initialBase = file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
     file.headerLine();
     file.headerLine();
 }
 
 struct DataLine {
+    int line = 0;  // where the record starts
     Name base, sighted;
     std::array<double, 11> readings{};  // in the column order of the file
     LongText comment;
@@ -54,6 +56,7 @@ LongText commentOf(std::string_view line) {
 bool readDataLine(SurveyFile& file, DataLine& line) {
     FreeFormRecord record(file.lines());
     if (record.text(line.base) != ReadOutcome::ok) return false;
+    line.line = record.line();
     if (record.text(line.sighted) != ReadOutcome::ok) return false;
     for (double& value : line.readings) {
         const ReadOutcome outcome = record.real(value);
@@ -73,6 +76,7 @@ void readDataLines(Store& s, SurveyFile& file, const ColumnOrder& order) {
         checkRowLimit(++row);
         for (std::size_t k = 0; k < order.size(); ++k) columnOf(shots, order[k].reading)[row] = line.readings[k];
         shots.comment[row] = line.comment;
+        s.lines.row[row] = line.line;
         shots.base[row] = directory.indexOf(line.base);
         shots.sighted[row] = directory.indexOf(line.sighted);
     }

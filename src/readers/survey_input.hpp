@@ -19,11 +19,15 @@ public:
 
     // The next physical line; a premature end stops the run.
     std::string_view headerLine();
-    // A free-form header record whose every value must be there and readable.
-    template <class... Values>
-    void headerRecord(Values&... values) {
+    // A free-form header record whose every value must be there and readable;
+    // returns the line of its first value.
+    template <class First, class... Values>
+    int headerRecord(First& first, Values&... values) {
         FreeFormRecord record(lines_);
+        require(read(record, first), record);
+        const int line = record.line();
         (require(read(record, values), record), ...);
+        return line;
     }
     // Stops the run unless the value was read.
     void require(ReadOutcome outcome, const FreeFormRecord& record) const;

@@ -212,6 +212,7 @@ void appendClosureRow(Store& s, int i, int j, int d) {
     sh.ceilingKind[j] = sh.ceilingKind[i];
     sh.ldb[j] = sh.leb[j] = sh.ldv[j] = sh.lev[j] = -1;
     sh.comment[j].clear();
+    s.lines.row[j] = s.lines.row[i];
     sh.resolved[j] = 0;
     sh.reference[j] = b;
     sh.equivalent[j] = v;

@@ -45,6 +45,8 @@ void initialiseStore(Store& s) {
     s.stationCount = 0;
     s.ceilingTolerance = 10.0;
     s.facts = SurveyFacts{};
+    s.lines.declination = s.lines.initialBase = 0;
+    s.lines.row.fill(0);
     s.unresolved.fill(0);
     s.unresolvedCount = 0;
     s.statistics = SurveyStatistics{};

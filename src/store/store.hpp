@@ -78,8 +78,16 @@ struct SurveyFacts {
     bool hasWallReadings = true;
 };
 
+// Where the survey's values stand in its file, for the messages that name a line.
+struct SourceLines {
+    int declination = 0;
+    int initialBase = 0;
+    Table<int> row{};  // the line of each row; a closure row has its closing line's
+};
+
 struct Store {
     SurveyFacts facts;
+    SourceLines lines;
     SurveyHeader header;
     StationTable stations;
     ShotTable shots;

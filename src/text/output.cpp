@@ -1,13 +1,15 @@
 // Buffered output files.
 #include "text/output.hpp"
 
+#include "text/file_system.hpp"
+
 namespace mirval {
 
 bool OutputFile::open(const std::string& path) {
     close();
     failed_ = false;
     inMemory_ = false;
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = files::open(path, "wb");
     if (file_ == nullptr) return false;
     buffer_.reserve(kFlushAt + 4096);
     return true;

@@ -1,5 +1,6 @@
-// Bad inputs, each run end to end in batch mode: the run ends with its exact
-// message and status 1, never with a crash, and leaves no file it had not finished.
+// Bad inputs and hostile surroundings, each run end to end: the run ends with its
+// exact message and status 1 (or does the sound thing with status 0), never with a
+// crash, leaves no file it had not reached, and never changes a file of the user.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -46,14 +47,42 @@ std::string speRecord(char distanceKind, char prefix, char suffix, char vertical
            "   200M   150";
 }
 
+using Files = std::vector<std::pair<std::string, std::string>>;
+
 struct Case {
+    Case(std::string name_, Files files_, std::string arguments_, std::string lastConsoleLine_,
+         std::vector<std::string> notWritten_ = {}, std::function<void(const std::filesystem::path&)> prepare_ = nullptr)
+        : name(std::move(name_)), files(std::move(files_)), arguments(std::move(arguments_)),
+          lastConsoleLine(std::move(lastConsoleLine_)), notWritten(std::move(notWritten_)), prepare(std::move(prepare_)) {}
+
     std::string name;
-    std::vector<std::pair<std::string, std::string>> files;  // written into the run's folder
+    Files files;  // written into the run's folder; kept as they are
     std::string arguments;
-    std::string lastConsoleLine;          // or, when it ends with "...", the start of the last message
+    std::string lastConsoleLine;          // or, when it ends with "...", the start of a message
     std::vector<std::string> notWritten;  // files the run must not leave behind
-    std::function<void(const fs::path&)> prepare = nullptr;
+    std::function<void(const fs::path&)> prepare;
+    int status = 1;
+    std::string before;                                       // shell commands before the program
+    std::string streams = ">console.out 2>stderr.out </dev/null";
+    std::string stderrText;                                   // a text the standard error must hold
+    std::vector<std::string> written;                         // files the run must leave
+    std::vector<std::pair<std::string, std::string>> golden;  // files equal to an expected file of tests/golden
 };
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+// The run's folder: the system's temporary folder, a name per case.
+fs::path folderOf(const std::string& caseName) { return fs::temp_directory_path() / ("mirval-bad-" + caseName); }
+
+std::string exemploSurvey() {
+    return mirval::test::readFile(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden/exemplo/input/exemplo.orv");
+}
+
+std::string profileFile() {
+    std::string text = "PRR\n";
+    for (int line = 2; line <= 13; ++line) text += "linha\n";
+    return text + "P0 P1 D\nP1 P2 D\n";
+}
 
 class BadInput : public ::testing::TestWithParam<Case> {};
 
@@ -68,19 +97,23 @@ std::string lastLine(const std::string& text) {
 
 }  // namespace
 
-TEST_P(BadInput, EndsWithItsMessageAndStatusOne) {
+TEST_P(BadInput, EndsWithItsMessageAndStatus) {
     const Case& c = GetParam();
-    const fs::path folder = fs::temp_directory_path() / ("mirval-bad-" + c.name);
+    const fs::path folder = folderOf(c.name);
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const auto& [name, bytes] : c.files) std::ofstream(folder / name, std::ios::binary) << bytes;
+    for (const auto& [name, bytes] : c.files) {
+        fs::create_directories((folder / name).parent_path());
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+    }
     if (c.prepare) c.prepare(folder);
     // a sanitizer report must not pass for the failure status 1
-    const std::string command = "cd '" + folder.string() + "' && ASAN_OPTIONS=exitcode=86 UBSAN_OPTIONS=exitcode=87 '" +
-                                MIRVAL_BINARY + "' " + c.arguments + " >console.out 2>stderr.out </dev/null";
+    const std::string command = "cd '" + folder.string() + "' && " + c.before +
+                                " ASAN_OPTIONS=exitcode=86 UBSAN_OPTIONS=exitcode=87 '" + MIRVAL_BINARY + "' " +
+                                c.arguments + " " + c.streams;
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << "the program did not exit normally";
-    EXPECT_EQ(WEXITSTATUS(status), 1) << readFile(folder / "stderr.out");
+    EXPECT_EQ(WEXITSTATUS(status), c.status) << readFile(folder / "stderr.out");
     const std::string console = readFile(folder / "console.out");
     if (c.lastConsoleLine.ends_with("...")) {
         const std::string start = c.lastConsoleLine.substr(0, c.lastConsoleLine.size() - 3);
@@ -88,13 +121,113 @@ TEST_P(BadInput, EndsWithItsMessageAndStatusOne) {
     } else {
         EXPECT_EQ(lastLine(console), c.lastConsoleLine);
     }
+    EXPECT_NE(readFile(folder / "stderr.out").find(c.stderrText), std::string::npos) << readFile(folder / "stderr.out");
     for (const auto& file : c.notWritten) EXPECT_FALSE(fs::exists(folder / file)) << file;
+    for (const auto& file : c.written) EXPECT_TRUE(fs::exists(folder / file)) << file;
+    for (const auto& [file, expected] : c.golden) {
+        EXPECT_EQ(readFile(folder / file), readFile(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden" / expected)) << file;
+    }
+    for (const auto& [name, bytes] : c.files) EXPECT_EQ(readFile(folder / name), bytes) << name << " was changed";
     fs::remove_all(folder);
 }
 
 namespace {
 
 const std::vector<std::string> kLaterFiles = {"g.plo", "g.coo", "g.kml", "g_3D.dxf", "g.th", "g_splays.dat"};
+
+// A full disk, as a file-size limit or an output on the full device: the file
+// that lost bytes is named, and nothing after it is written.
+void addFileSystemCases(std::vector<Case>& list) {
+    Case limit{"FileSizeLimitReached", {{"g.orv", exemploSurvey()}}, "g.orv",
+               "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g.kml...", {"g_3D.dxf", "g_2D.dxf", "g.th", "g_lrud.dat"}};
+    limit.before = "trap '' XFSZ; ulimit -f 64;";  // 64 KiB: the KML file is the first that does not fit
+    list.push_back(limit);
+    list.push_back({"OutputOnAFullDevice", {{"g.orv", chain(3)}}, "g.orv", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g_2D.dxf...",
+                    {"g.th", "g_lrud.dat", "g_splays.dat"},
+                    [](const fs::path& folder) { fs::create_symlink("/dev/full", folder / "g_2D.dxf"); }});
+}
+
+// A folder of `length` bytes inside the case's folder, made of names short
+// enough for the file system.
+std::string longFolder(const std::string& caseName, std::size_t length) {
+    std::string path = folderOf(caseName).string();
+    for (char part = 'a'; path.size() + 1 < length; ++part) {
+        path += "/" + std::string(std::min<std::size_t>(200, length - path.size() - 1), part);
+    }
+    return path;
+}
+
+// Names that used to be cut at 256 bytes or taken for another file, and outputs
+// that would replace a file the run reads or has written.
+void addNameCases(std::vector<Case>& list) {
+    // "<folder>/report" is 256 bytes: a cut survey name once emptied it.
+    const std::string deep = longFolder("LongSurveyPathIsNeverCut", 256 - 7);
+    const std::string survey = deep + "/report_archive_2021/gruta.orv";
+    Case longPath{"LongSurveyPathIsNeverCut", {{deep + "/report", "um relatório\n"}, {survey, chain(2)}},
+                  "'" + survey + "'", "", {}};
+    longPath.status = 0;
+    longPath.written = {deep + "/report_archive_2021/gruta.res", deep + "/report_archive_2021/gruta_splays.dat"};
+    list.push_back(longPath);
+
+    // past 256 bytes the exact names are read and written: the revised survey,
+    // not "gruta.orv"; the profile "p.prr", not "p.p"; three distinct copies
+    const std::string dir = longFolder("LongNamesKeepTheirEnds", 250);
+    Case longNames{"LongNamesKeepTheirEnds",
+                   {{dir + "/gruta.orv_revised", chain(2)}, {dir + "/gruta.orv", "não é um levantamento"},
+                    {dir + "/p.prr", profileFile()}, {dir + "/p.p", "outro"}},
+                   "'" + dir + "/gruta.orv_revised' --profile '" + dir + "/p.prr'", "", {dir + "/p.d"}};
+    longNames.status = 0;
+    longNames.written = {dir + "/gruta_2D.dxf", dir + "/gruta_orv.vrk", dir + "/gruta_orv.eef", dir + "/gruta_orv.orv",
+                         dir + "/p.dxf"};
+    list.push_back(longNames);
+
+    // "g.orv " is read, not "g.orv"
+    Case blank{"TrailingBlankIsPartOfTheName", {{"g.orv ", chain(2)}, {"g.orv", "não é um levantamento"}}, "'g.orv '",
+               "", {}};
+    blank.status = 0;
+    blank.written = {"g.res", "g_orv.orv"};
+    list.push_back(blank);
+    list.push_back({"ResultListingGivenAsSurvey", {{"g.res", "resultados de ontem\n"}}, "g.res",
+                    "ARQUIVO DE SAÍDA IGUAL AO LEVANTAMENTO LIDO: g.res...", {"g.plo"}});
+    list.push_back({"ProfileNamedLikeItsDrawing", {{"g.orv", chain(2)}, {"p.dxf", profileFile()}},
+                    "g.orv --profile p.dxf", "ARQUIVO DE SAÍDA IGUAL AO PERFIL LIDO: p.dxf...", {}});
+    list.push_back({"ProfileDrawingOverAnOutput", {{"g.orv", chain(2)}, {"g_3D.prr", profileFile()}},
+                    "g.orv --profile g_3D.prr", "ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: g_3D.dxf...", {}});
+}
+
+// The standard streams: closed, full, or a terminal that offers what is no file.
+void addStreamCases(std::vector<Case>& list) {
+    Case closed{"StandardOutputClosed", {{"g.orv", exemploSurvey()}}, "g.orv", "", {}};
+    closed.streams = ">&- 2>stderr.out </dev/null";
+    closed.status = 0;
+    closed.golden = {{"g.res", "exemplo/expected/exemplo.res"}};
+    list.push_back(closed);
+
+    Case full{"ConsoleLogOnAFullDevice", {{"g.orv", chain(2)}}, "g.orv", "", {}};
+    full.streams = ">/dev/full 2>stderr.out </dev/null";
+    full.stderrText = "mirval: o log do console não pôde ser escrito na saída padrão\n";
+    list.push_back(full);
+
+    // Enter opens the chooser; a folder, a pipe and a link to a device are
+    // refused; an empty answer cancels, and the run ends quietly.
+    Case terminal{"TerminalRefusesWhatIsNoFile", {{"answers.txt", "\nd.orv\nfifo.orv\nzero.orv\n\n"}}, "--terminal", "",
+                  {"d.res", "fifo.res", "zero.res"}, [](const fs::path& folder) {
+                      fs::create_directories(folder / "d.orv");
+                      std::system(("mkfifo '" + (folder / "fifo.orv").string() + "'").c_str());
+                      fs::create_symlink("/dev/zero", folder / "zero.orv");
+                  }};
+    terminal.streams = "<answers.txt >console.out 2>stderr.out";
+    terminal.status = 0;
+    terminal.stderrText = "mirval: arquivo não encontrado: d.orv\n";
+    list.push_back(terminal);
+}
+
+// Readable numbers no output could hold.
+void addValueCases(std::vector<Case>& list) {
+    list.push_back({"DistanceOfAnAbsurdSize",
+                    {{"g.orv", orvHeader() + "P0 P1 150.0 -12.0 1e300 -1 -1 -1 -1 -1 0 2.1 0\n" + orvLine("P1", "P2")}},
+                    "g.orv", "VALOR FORA DOS LIMITES NO ARQUIVO g.orv, LINHA 17...", kLaterFiles});
+}
 
 std::vector<Case> cases() {
     std::vector<Case> list;
@@ -147,6 +280,10 @@ std::vector<Case> cases() {
     list.push_back({"OutputCannotBeWritten", {{"g.orv", chain(3)}}, "g.orv",
                     "PROBLEMA DE ABERTURA NO ARQUIVO g_3D.dxf...", {"g_2D.dxf", "g.th"},
                     [](const fs::path& folder) { fs::create_directories(folder / "g_3D.dxf"); }});
+    addFileSystemCases(list);
+    addNameCases(list);
+    addStreamCases(list);
+    addValueCases(list);
     return list;
 }
 
@@ -166,5 +303,22 @@ TEST(BadInput, NamesLongerThan32BytesAreCutNotRejected) {
     const std::string coordinates = readFile(folder / "g.coo");
     EXPECT_NE(coordinates.find(std::string(32, 'L')), std::string::npos);
     EXPECT_EQ(coordinates.find(std::string(33, 'L')), std::string::npos);
+    fs::remove_all(folder);
+}
+
+TEST(BadInput, KmlStaysWellFormedWithOldCodePagesAndControlBytes) {
+    if (std::system("command -v xmllint >/dev/null 2>&1") != 0) GTEST_SKIP() << "xmllint is not installed";
+    const fs::path folder = folderOf("KmlWellFormed");
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    // a Latin-1 cave name, and a station name holding a NUL byte
+    std::string survey = orvHeader();
+    survey.replace(survey.find("Gruta Ruim"), 10, "Gruta S\xe3o Jos\xe9");
+    survey += orvLine("P0", std::string("P\0X", 3)) + orvLine(std::string("P\0X", 3), "P2");
+    mirval::test::writeFile(folder / "g.orv", survey);
+    const std::string run = "cd '" + folder.string() + "' && '" + MIRVAL_BINARY + "' g.orv >console.out 2>&1";
+    EXPECT_EQ(WEXITSTATUS(std::system(run.c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system(("xmllint --noout '" + (folder / "g.kml").string() + "'").c_str())), 0);
+    EXPECT_NE(readFile(folder / "g.kml").find("<name>\nGruta São José"), std::string::npos);
     fs::remove_all(folder);
 }

@@ -43,7 +43,7 @@ TEST(TerminalPlatform, AnswersByMnemonicEnterOrEndOfInput) {
     EXPECT_EQ(terminal.present(d), -1);  // end of input closes the dialog
 }
 
-TEST(TerminalPlatform, ChooserInsistsOnAnExistingFileUntilCancelled) {
+TEST(TerminalPlatform, ChooserInsistsOnAnExistingRegularFileUntilCancelled) {
     const auto existing = std::filesystem::temp_directory_path() / "mirval-platform-existing.orv";
     std::ofstream(existing) << "ORV\n";
     FileChooser chooser;
@@ -52,10 +52,14 @@ TEST(TerminalPlatform, ChooserInsistsOnAnExistingFileUntilCancelled) {
     chooser.filters = {{"Formato ORV", "*.orv"}};
 
     std::ostringstream out;
-    std::istringstream typed("/nao/existe.orv\n" + existing.string() + "\n\n");
+    // a missing file, a folder and a device are refused alike
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    std::istringstream typed("/nao/existe.orv\n" + folder + "\n/dev/zero\n" + existing.string() + "\n\n");
     mirval::TerminalPlatform terminal(typed, out);
     EXPECT_EQ(terminal.choose(chooser), existing.string());
-    EXPECT_NE(out.str().find("Arquivo não encontrado: /nao/existe.orv"), std::string::npos);
+    for (const std::string& refused : {std::string("/nao/existe.orv"), folder, std::string("/dev/zero")}) {
+        EXPECT_NE(out.str().find("mirval: arquivo não encontrado: " + refused + "\n"), std::string::npos) << refused;
+    }
     EXPECT_NE(out.str().find("Formato ORV (*.orv)"), std::string::npos);
     EXPECT_EQ(terminal.choose(chooser), std::nullopt);  // an empty line cancels
     chooser.mustExist = false;

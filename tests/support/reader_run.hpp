@@ -71,7 +71,7 @@ protected:
 
 private:
     void writeCopies(const std::string& input, const FileType& type) {
-        for (const std::string_view tag : copyTagsOf(*store_)) {
+        for (const std::string_view tag : copyTagsOf(store_->facts.format)) {
             OutputFile out;
             ASSERT_TRUE(out.open(copyNameOf(input, type, tag)));
             WRTMVR(*store_, tag, out);

@@ -147,8 +147,8 @@ void WRTMVR(const Store& s, std::string_view tag, OutputFile& out) {
     }
 }
 
-std::vector<std::string_view> copyTagsOf(const Store& s) {
-    if (s.facts.format == SurveyFormat::LegacySpe) return {"vrk", "orv"};
+std::vector<std::string_view> copyTagsOf(SurveyFormat format) {
+    if (format == SurveyFormat::LegacySpe) return {"vrk", "orv"};
     return {"vrk", "eef", "orv"};
 }
 

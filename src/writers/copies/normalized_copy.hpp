@@ -15,6 +15,6 @@ void WRTMVR(const Store& s, std::string_view tag, OutputFile& out);
 
 // The copies a survey gets, in the order they are written: a spreadsheet
 // survey all three, an SPE survey "vrk" and "orv".
-std::vector<std::string_view> copyTagsOf(const Store& s);
+std::vector<std::string_view> copyTagsOf(SurveyFormat format);
 
 }  // namespace mirval

@@ -5,6 +5,7 @@
 
 #include "geo/projection.hpp"
 #include "text/format.hpp"
+#include "text/utf8.hpp"
 
 namespace mirval {
 
@@ -179,14 +180,22 @@ void writeWallReadings(LineSink& out, Converter& converter, int lineCount, const
 std::string xmlEscaped(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (const char c : text) {
+    const auto ascii = [&](char c) {
         switch (c) {
             case '&': escaped += "&amp;"; break;
             case '<': escaped += "&lt;"; break;
             case '>': escaped += "&gt;"; break;
-            default: escaped += c;
+            case '\t':
+            case '\n':
+            case '\r': escaped += c; break;
+            default:
+                if (c >= 0x20) escaped += c;  // other controls are no XML characters
         }
-    }
+    };
+    const auto sequence = [&](std::string_view bytes) {
+        if (bytes != "\xEF\xBF\xBE" && bytes != "\xEF\xBF\xBF") escaped += bytes;  // U+FFFE, U+FFFF
+    };
+    utf8::forEachCharacter(text, ascii, sequence, [&](unsigned char byte) { utf8::appendWindows1252(escaped, byte); });
     return escaped;
 }
 

@@ -53,7 +53,10 @@ void FVALKML(LineSink& out);
 void LEIKML(LineSink& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading);
 void FIMKML(LineSink& out);
 
-// "&", "<" and ">" as XML entities.
+// The bytes as well-formed XML text in UTF-8: "&", "<" and ">" as entities;
+// bytes that are not UTF-8 taken as Windows-1252 (older survey files) and
+// converted; characters XML forbids (controls other than tab and line ends,
+// U+FFFE, U+FFFF) dropped. Valid UTF-8 without them passes unchanged.
 std::string xmlEscaped(std::string_view text);
 
 }  // namespace mirval

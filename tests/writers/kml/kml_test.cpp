@@ -138,6 +138,13 @@ TEST(KmlPlacemarks, ReadingPlacemarkAndNames) {
     EXPECT_EQ(marked.at(2), "<description>Estação A&amp;B&lt;1&gt;");
 }
 
+TEST(KmlText, AlwaysWellFormedUtf8) {
+    EXPECT_EQ(xmlEscaped("Salão <Norte> & Água – 5°"), "Salão &lt;Norte&gt; &amp; Água – 5°");
+    EXPECT_EQ(xmlEscaped("Gruta S\xe3o Jos\xe9 \x96 \x80"), "Gruta São José – €");  // Windows-1252
+    EXPECT_EQ(xmlEscaped(std::string("a\0b\x01\x1F\tc\x7F", 8)), "ab\tc\x7F");        // controls XML forbids
+    EXPECT_EQ(xmlEscaped("x\xEF\xBF\xBFy\xEF\xBF\xBDz"), "xy\xEF\xBF\xBDz");         // U+FFFF is none, U+FFFD is
+}
+
 TEST(KmlHead, HeadAndCaveFolderName) {
     const Lines head = written([](LineSink& out) {
         INIKML(out, LongText("Gruta muito comprida de nome longo demais"), kSymbolSize, kSymbolSize);

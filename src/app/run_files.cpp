@@ -1,0 +1,35 @@
+// No output of a run replaces a file the run reads or has written.
+#include "app/run_files.hpp"
+
+#include "store/stop.hpp"
+#include "text/file_system.hpp"
+
+namespace mirval {
+
+namespace {
+
+[[noreturn]] void refuse(std::string_view lead, const std::string& output, std::string_view advice) {
+    throw RunStop(1, {"", std::string(lead) + echoedFileName(output), std::string(advice), ""});
+}
+
+}  // namespace
+
+void RunFiles::claim(const std::string& output, const std::string* profile) {
+    if (files::isSameFile(output, survey_)) {
+        refuse("ARQUIVO DE SAÍDA IGUAL AO LEVANTAMENTO LIDO: ", output,
+               "RENOMEIE O ARQUIVO DO LEVANTAMENTO: O MIRVAL NÃO O SUBSTITUI");
+    }
+    if (profile != nullptr && files::isSameFile(output, *profile)) {
+        refuse("ARQUIVO DE SAÍDA IGUAL AO PERFIL LIDO: ", output,
+               "RENOMEIE O ARQUIVO DE PERFIL: O MIRVAL NÃO O SUBSTITUI");
+    }
+    for (const std::string& earlier : outputs_) {
+        if (files::isSameFile(output, earlier)) {
+            refuse("ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: ", output,
+                   "RENOMEIE O ARQUIVO DE PERFIL: O MIRVAL NÃO SUBSTITUI O QUE JÁ GRAVOU");
+        }
+    }
+    outputs_.push_back(output);
+}
+
+}  // namespace mirval
