@@ -148,11 +148,10 @@ void runProfileLoop(Platform& platform, const Store& s, const std::string& surve
 }  // namespace
 
 Driver::Driver(Platform& platform, RunOptions options)
-    : platform_(platform), options_(options), store_(std::make_unique<Store>()) {}
+    : platform_(platform), options_(options), store_(newStore()) {}
 
 void Driver::MIRVAL() {
     Store& s = *store_;
-    initialiseStore(s);
     const std::optional<std::string> chosen = FILTER(platform_);
     // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
     if (!chosen) return;

@@ -33,7 +33,7 @@ public:
 private:
     Platform& platform_;
     RunOptions options_;
-    std::unique_ptr<Store> store_;  // the run's survey store, on the heap: it is large
+    StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it
     std::optional<ClosureAnalysis> closures_;  // when the run wrote the report
     std::string closureReportName_;
     bool complete_ = false;

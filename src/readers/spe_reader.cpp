@@ -66,7 +66,7 @@ void readRecords(Store& s, SurveyFile& file) {
     int row = 0;
     while (const auto line = file.lines().next()) {
         if (isBlankLine(*line)) continue;
-        checkRowLimit(++row);
+        startRow(s, ++row);
         readRecord(s, file, *line, row, directory);
         s.lines.row[row] = file.lineNumber();
     }

@@ -73,7 +73,7 @@ void readDataLines(Store& s, SurveyFile& file, const ColumnOrder& order) {
     DataLine line;
     int row = 0;
     while (readDataLine(file, line)) {
-        checkRowLimit(++row);
+        startRow(s, ++row);
         for (std::size_t k = 0; k < order.size(); ++k) columnOf(shots, order[k].reading)[row] = line.readings[k];
         shots.comment[row] = line.comment;
         s.lines.row[row] = line.line;

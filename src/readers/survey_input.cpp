@@ -36,7 +36,7 @@ int StationDirectory::indexOf(const Name& name) {
     if (!name.isBlank()) {
         if (const auto found = named_.find(name.full()); found != named_.end()) return found->second;
     }
-    while (firstBlank_ <= last && !names[firstBlank_].isBlank()) ++firstBlank_;
+    while (firstBlank_ <= last && !isBlankEntry(firstBlank_)) ++firstBlank_;
     if (firstBlank_ > last) stopTooManyStations();
     // A blank name is equal to the first blank entry, which it leaves as it is.
     if (name.isBlank()) return firstBlank_;
@@ -46,13 +46,24 @@ int StationDirectory::indexOf(const Name& name) {
     return firstBlank_;
 }
 
+bool StationDirectory::isBlankEntry(int station) {
+    prepareStation(store_, station);
+    return store_.stations.name[station].isBlank();
+}
+
 void startStationTable(Store& s) {
-    for (Name& name : s.stations.name) name.clear();
+    for (int chunk = 0; chunk < kChunks; ++chunk) {
+        if (!s.preparedStations[chunk]) continue;  // names never given are blank already
+        for (int i = chunk * kChunk; i < std::min((chunk + 1) * kChunk, kCapacity + 1); ++i) s.stations.name[i].clear();
+    }
+    prepareStation(s, 1);
+    prepareStation(s, 2);
     s.stationCount = 2;
 }
 
-void checkRowLimit(int row) {
+void startRow(Store& s, int row) {
     if (row > kCapacity) stopTooManyLines();
+    prepareRow(s, row);
 }
 
 void echoHeader(const Store& s, bool withDate, int scale, RunLog& log) {

@@ -57,6 +57,8 @@ public:
     int indexOf(const Name& name);
 
 private:
+    bool isBlankEntry(int station);
+
     Store& store_;
     std::unordered_map<std::string_view, int> named_;  // views into the station table
     int firstBlank_ = 1;
@@ -65,8 +67,9 @@ private:
 // Clears every station name and starts the count of a reading (count 2).
 void startStationTable(Store& s);
 
-// Stops the run when row would be past the shot table.
-void checkRowLimit(int row);
+// A new row of the shot table with its initial values; the run stops when it
+// would be past the table.
+void startRow(Store& s, int row);
 
 // The header echo: cave name, municipality, the date (spreadsheet surveys only)
 // and team on the console log and the result listing, then the scale,

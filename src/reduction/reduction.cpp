@@ -180,10 +180,11 @@ void fixOpenEnd(Store& s, int i) {
 // The capacity of the store bounds the closures: the closure row must fit the
 // shot table and the duplicate station the upper half of the station table.
 void checkClosureCapacity(const Reduction& red, int i) {
-    const Store& s = red.s;
+    Store& s = red.s;
     if (s.lineCount >= kCapacity) stopTooManyLines();
     if (red.closures >= kMaxClosures) stopTooManyStations();
     const int d = kFirstDuplicateStation + red.closures;
+    prepareStation(s, d);
     if (d <= s.stationCount || !s.stations.name[d].isBlank()) {
         failWith(fmt::Record()
                      .a("FECHAMENTO ")
@@ -241,6 +242,7 @@ void closeLoop(Reduction& red, int i) {
     const int reverse = red.firstRowOfLine.find(sh, lastBefore, v, b);
     const bool measuredBackwards = reverse != 0 && reverse < lastBefore;
     const int j = lastBefore + 1;
+    prepareRow(s, j);
     s.lineCount = j;
     ++red.closures;
     const int d = kFirstDuplicateStation - 1 + red.closures;

@@ -2,6 +2,7 @@
 // The survey data store: the one set of tables a run keeps everything in, owned by
 // the driver and handed down. Tables hold 10000 rows indexed from 1 (entry 0 is unused).
 #include <array>
+#include <memory>
 
 #include "store/statistics.hpp"
 #include "text/fixed_text.hpp"
@@ -9,6 +10,9 @@
 namespace mirval {
 
 inline constexpr int kCapacity = 10000;
+// Rows and stations get their initial values a chunk at a time, when first used.
+inline constexpr int kChunk = 256;
+inline constexpr int kChunks = kCapacity / kChunk + 1;
 inline constexpr int kFirstDuplicateStation = 5001;
 
 // Whether `i` indexes an entry of a table (entry 0 is never a station).
@@ -99,9 +103,28 @@ struct Store {
     int unresolvedCount = 0;
     SurveyStatistics statistics;  // the cave's extent, worked out after the reduction
     int exchangeZone = 0;         // the UTM zone the KML conversions leave: Therion and Compass print it
+    // Chunks of rows and of stations that hold their initial values (see newStore).
+    std::array<bool, kChunks> preparedRows, preparedStations;
 };
 
-// Start of a run: every table to its initial value.
+// Every table to its initial value.
 void initialiseStore(Store& s);
+
+struct FreeStore {
+    void operator()(Store* s) const;
+};
+using StorePtr = std::unique_ptr<Store, FreeStore>;
+
+// A store for a run, every value initial, in memory the system hands out
+// untouched: a row or a station gets its initial values when it first comes
+// into use (prepareRow, prepareStation), so a run touches only the pages its
+// survey needs. Until then a table reads 0 (blank names read as zero bytes:
+// only prepared stations are looked up by name).
+StorePtr newStore();
+
+// Gives the chunk of row `row` (of station `station`) its initial values, when
+// it has not got them yet. Whatever adds a row or names a station calls them first.
+void prepareRow(Store& s, int row);
+void prepareStation(Store& s, int station);
 
 }  // namespace mirval
