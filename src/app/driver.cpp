@@ -13,6 +13,7 @@
 #include "app/output_names.hpp"
 #include "app/profile_pass.hpp"
 #include "app/run_files.hpp"
+#include "app/side_by_side.hpp"
 #include "app/run_windows.hpp"
 #include "app/views/run_views.hpp"
 #include "readers/readers.hpp"
@@ -100,15 +101,18 @@ void writeOutput(const std::string& name, std::string_view openFailureLead,
 
 using Writer = void (*)(const Store&, OutputFile&);
 
-void writeWith(const Store& s, Writer writer, const std::string& name, std::string_view openFailureLead) {
-    writeOutput(name, openFailureLead, [&](OutputFile& out) { writer(s, out); });
+SideBySideOutput output(const Store& s, Writer writer, const std::string& name, int weight,
+                        std::string_view openFailureLead = kWriterOpenFailure) {
+    return {name, openFailureLead, [&s, writer](OutputFile& out) { writer(s, out); }, weight, nullptr, nullptr};
 }
 
 void writeCopies(const Store& s, const SurveyInput& input) {
+    std::vector<SideBySideOutput> copies;
     for (const std::string_view tag : copyTagsOf(s.facts.format)) {
-        writeOutput(copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
-                    [&](OutputFile& out) { WRTMVR(s, tag, out); });
+        copies.push_back({copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
+                          [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr, nullptr});
     }
+    writeSideBySide(copies);
 }
 
 void writeHeaderSummary(const Store& s, LineSink& log) {
@@ -120,16 +124,6 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
     writeStartSummary(log, s, h.scale, 6, 2);
 }
 
-// The KML file first: the Therion and Compass files print the zone its
-// conversions leave, worked out once before any of them is written.
-void writeDrawingsAndExchangeFiles(Store& s, const OutputNames& names) {
-    s.exchangeZone = zoneAfterKmlConversions(s);
-    const std::pair<Writer, const std::string*> writers[] = {
-        {WRTKML, &names.kml},       {WRTDX3, &names.drawing3d}, {WRTDX2, &names.drawing2d},
-        {WRTTHE, &names.therion},   {CMPLRU, &names.lrud},      {CMPSPL, &names.splays},
-    };
-    for (const auto& [writer, name] : writers) writeWith(s, writer, *name, kWriterOpenFailure);
-}
 
 // PERFGRU: the profile prompt until "Exit"; each chosen profile file is read,
 // unrolled against the cave, drawn and reported.
@@ -173,22 +167,43 @@ void Driver::MIRVAL() {
     reduceSurvey(s, log);
     checkOutputRanges(s, input.path);
     s.statistics = computeStatistics(s);
-
-    writeResultListingBody(s, resultListing);
-    if (!resultListing.close()) stopOnWriteFailure(input.names.result);
-    writeResultSummary(s, console);
-    writeWith(s, writePlotListing, input.names.plot, kListingOpenFailure);
-    writeWith(s, writeCoordinateListing, input.names.coordinates, kListingOpenFailure);
-    writeDrawingsAndExchangeFiles(s, input.names);
+    // the Therion and Compass files print the zone the KML file's conversions leave
+    s.exchangeZone = zoneAfterKmlConversions(s);
     closureReportName_ = input.names.closureReport;
-    if (options_.closureReport) {
-        closures_ = analyseClosures(s, *options_.closureReport);
-        writeOutput(closureReportName_, kWriterOpenFailure, [&](OutputFile& out) { WRTFCH(s, *closures_, out); });
-        writeClosureSummary(console, *closures_);
-    }
+    writeReducedSurvey(s, input.names, resultListing);
     runProfileLoop(platform_, s, input.path, files);
     writeCredits(console);
     complete_ = true;
+}
+
+// The listings, the drawings, the KML and exchange files and, on request, the
+// loop-closure report, in the order the run has always written them; the
+// result listing is open already, with the reader's and the reduction's lines.
+void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing) {
+    LineSink& console = platform_.console();
+    SideBySideOutput result = output(s, writeResultListingBody, names.result, 1, kListingOpenFailure);
+    result.openAlready = &resultListing;
+    result.afterCompletion = [&] { writeResultSummary(s, console); };
+    std::vector<SideBySideOutput> outputs = {
+        result,
+        output(s, writePlotListing, names.plot, 1, kListingOpenFailure),
+        output(s, writeCoordinateListing, names.coordinates, 1, kListingOpenFailure),
+        output(s, WRTKML, names.kml, 12),
+        output(s, WRTDX3, names.drawing3d, 8),
+        output(s, WRTDX2, names.drawing2d, 4),
+        output(s, WRTTHE, names.therion, 4),
+        output(s, CMPLRU, names.lrud, 1),
+        output(s, CMPSPL, names.splays, 5),
+    };
+    if (options_.closureReport) {
+        outputs.push_back({closureReportName_, kWriterOpenFailure,
+                           [&](OutputFile& out) {
+                               closures_ = analyseClosures(s, *options_.closureReport);
+                               WRTFCH(s, *closures_, out);
+                           },
+                           2, [&] { writeClosureSummary(console, *closures_); }, nullptr});
+    }
+    writeSideBySide(outputs);
 }
 
 std::vector<RunView> Driver::finishedViews() const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/output_names.hpp"
 #include "dialogs/platform.hpp"
 #include "store/closure_results.hpp"
 #include "store/store.hpp"
@@ -31,6 +32,8 @@ public:
     std::vector<RunView> finishedViews() const;
 
 private:
+    void writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing);
+
     Platform& platform_;
     RunOptions options_;
     StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it

@@ -11,6 +11,16 @@ namespace mirval::files {
 
 std::FILE* open(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
 
+bool exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+void remove(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
 bool isRegularFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);

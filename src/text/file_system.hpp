@@ -9,6 +9,11 @@ namespace mirval::files {
 // std::fopen for a UTF-8 name.
 std::FILE* open(const std::string& path, const char* mode);
 
+bool exists(const std::string& path);
+
+// Removes the file, when it can; a file that stays is no error here.
+void remove(const std::string& path);
+
 // A regular file, or a link to one: what a survey or profile file must be
 // (a folder, a device or a pipe is none).
 bool isRegularFile(const std::string& path);

@@ -1,9 +1,42 @@
 // Buffered output files.
 #include "text/output.hpp"
 
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include "text/file_system.hpp"
 
 namespace mirval {
+
+namespace {
+
+// Buffers of closed files, handed to the next file that writes: a run fills
+// twelve files, but only as many are written at once as there are cores.
+std::mutex freeBuffersGuard;
+std::vector<std::string> freeBuffers;
+
+}  // namespace
+
+void OutputFile::takeBuffer() {
+    {
+        const std::lock_guard lock(freeBuffersGuard);
+        if (!freeBuffers.empty()) {
+            buffer_ = std::move(freeBuffers.back());
+            freeBuffers.pop_back();
+            return;
+        }
+    }
+    buffer_.reserve(kFlushAt + 4096);
+}
+
+void OutputFile::giveBackBuffer() {
+    if (buffer_.capacity() < kFlushAt) return;
+    buffer_.clear();
+    const std::lock_guard lock(freeBuffersGuard);
+    freeBuffers.push_back(std::move(buffer_));
+    buffer_ = std::string();
+}
 
 bool OutputFile::open(const std::string& path) {
     close();
@@ -11,7 +44,7 @@ bool OutputFile::open(const std::string& path) {
     inMemory_ = false;
     file_ = files::open(path, "wb");
     if (file_ == nullptr) return false;
-    buffer_.reserve(kFlushAt + 4096);
+    std::setvbuf(file_, nullptr, _IONBF, 0);  // the buffer here is the only one
     return true;
 }
 
@@ -41,6 +74,7 @@ bool OutputFile::close() {
     flush();
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
+    giveBackBuffer();
     return !failed_;
 }
 

@@ -14,8 +14,10 @@ public:
 };
 
 // A text file written from start to end: created, or replaced when it exists.
-// Writes are buffered; the file is flushed and closed by close() or on destruction.
-// A write that fails is remembered: close() says whether every byte reached the file.
+// Writes are buffered in a megabyte taken, at the first write, from buffers that
+// closed files gave back; the file is flushed and closed by close() or on
+// destruction. A write that fails is remembered: close() says whether every byte
+// reached the file. One thread writes an OutputFile; several may write theirs at once.
 class OutputFile final : public LineSink {
 public:
     OutputFile() = default;
@@ -33,16 +35,22 @@ public:
         put('\n');
     }
     void write(std::string_view bytes) {
+        if (buffer_.capacity() < kFlushAt) [[unlikely]] takeBuffer();
         if (buffer_.size() + bytes.size() > kFlushAt) flush();
         buffer_.append(bytes);
     }
-    void put(char c) { buffer_.push_back(c); }
+    void put(char c) {
+        if (buffer_.capacity() < kFlushAt) [[unlikely]] takeBuffer();
+        buffer_.push_back(c);
+    }
     // Flushes and closes the file; false when any write, the flush or the close failed.
     bool close();
 
 private:
     static constexpr std::size_t kFlushAt = 1 << 20;
     void flush();
+    void takeBuffer();
+    void giveBackBuffer();
 
     std::FILE* file_ = nullptr;
     bool inMemory_ = false;
