@@ -37,7 +37,6 @@ constexpr std::uint64_t kPow10Wide[] = {1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 
                                         100000000000000000ULL, 1000000000000000000ULL,
                                         10000000000000000000ULL};
 
-std::string_view trimLeft(std::string_view s) { return s.substr(s.find_first_not_of(' ')); }
 
 void appendStars(std::string& out, int width) { out.append(static_cast<std::size_t>(width), '*'); }
 
@@ -176,16 +175,23 @@ bool nonFinite(std::string& out, double value, int width) {
     return true;
 }
 
-std::string realTextF0(double value, int decimals) {
+// F0.d of a finite value into out (room for kMaxF0Width bytes); returns its length.
+std::size_t writeFiniteF0(char* out, double value, int decimals) {
     u128 scaled = 0;
     if (decimals <= kMaxFastDecimals && scaledMagnitude(std::fabs(value), decimals, scaled)) {
-        char buf[64];
-        const int width = 1 + digitCount(scaled) + 2 + decimals;
         const bool negative = std::signbit(value) && scaled != 0;
-        writeField(buf, width, scaled, negative, decimals);
-        return std::string(trimLeft(std::string_view(buf, static_cast<std::size_t>(width))));
+        const int length = (negative ? 1 : 0) + digitCount(scaled / kPow10[decimals]) + 1 + decimals;
+        writeField(out, length, scaled, negative, decimals);
+        return static_cast<std::size_t>(length);
     }
-    return slowRealText(value, decimals);
+    const std::string text = slowRealText(value, decimals);
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+}
+
+std::string realTextF0(double value, int decimals) {
+    char buf[kMaxF0Width];
+    return std::string(buf, writeFiniteF0(buf, value, decimals));
 }
 
 }  // namespace
@@ -202,6 +208,13 @@ std::size_t writeF(char* out, double value, int width, int decimals) {
     }
     std::string text;
     if (!nonFinite(text, value, width)) appendRightAligned(text, slowRealText(value, decimals), width);
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+}
+
+std::size_t writeF0(char* out, double value, int decimals) {
+    if (std::isfinite(value)) return writeFiniteF0(out, value, decimals);
+    const std::string_view text = std::isnan(value) ? "NaN" : (value > 0 ? "Infinity" : "-Infinity");
     std::memcpy(out, text.data(), text.size());
     return text.size();
 }

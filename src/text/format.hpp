@@ -25,6 +25,10 @@ void appendF(std::string& out, double value, int width, int decimals);
 // kMaxFieldWidth bytes: the blanks are laid down in one fixed-size store.
 inline constexpr int kMaxFieldWidth = 32;
 std::size_t writeF(char* out, double value, int width, int decimals);
+// F0.d written straight into `out`, which has room for kMaxF0Width bytes;
+// returns the bytes written.
+inline constexpr int kMaxF0Width = 400;
+std::size_t writeF0(char* out, double value, int decimals);
 void appendF0(std::string& out, double value, int decimals);
 void appendX(std::string& out, int blanks);
 void appendAw(std::string& out, std::string_view text, int width);

@@ -14,7 +14,7 @@ namespace {
 // Buffers of closed files, handed to the next file that writes: a run fills
 // twelve files, but only as many are written at once as there are cores.
 std::mutex freeBuffersGuard;
-std::vector<std::string> freeBuffers;
+std::vector<std::unique_ptr<char[]>> freeBuffers;
 
 }  // namespace
 
@@ -27,15 +27,14 @@ void OutputFile::takeBuffer() {
             return;
         }
     }
-    buffer_.reserve(kFlushAt + 4096);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kFlushAt);
 }
 
 void OutputFile::giveBackBuffer() {
-    if (buffer_.capacity() < kFlushAt) return;
-    buffer_.clear();
+    if (buffer_ == nullptr) return;
+    used_ = 0;
     const std::lock_guard lock(freeBuffersGuard);
     freeBuffers.push_back(std::move(buffer_));
-    buffer_ = std::string();
 }
 
 bool OutputFile::open(const std::string& path) {
@@ -61,17 +60,21 @@ const std::string& OutputFile::text() {
 }
 
 void OutputFile::flush() {
-    if (inMemory_) memory_.append(buffer_);
-    if (file_ != nullptr && !buffer_.empty()) {
-        if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
-    }
-    buffer_.clear();
+    const std::string_view bytes(buffer_.get(), used_);
+    used_ = 0;
+    if (bytes.empty()) return;
+    if (inMemory_) memory_.append(bytes);
+    if (file_ != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+}
+
+void OutputFile::writeLarge(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size(); at += kMaxRoom) write(bytes.substr(at, kMaxRoom));
 }
 
 bool OutputFile::close() {
-    if (inMemory_) flush();
-    if (file_ == nullptr) return !failed_;
     flush();
+    if (inMemory_) return !failed_;
+    if (file_ == nullptr) return !failed_;
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
     giveBackBuffer();

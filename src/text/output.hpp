@@ -1,6 +1,8 @@
 #pragma once
 // Line-oriented text output: every write is one record ended by "\n".
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,9 @@ public:
 // reached the file. One thread writes an OutputFile; several may write theirs at once.
 class OutputFile final : public LineSink {
 public:
+    // Room that room() can always give.
+    static constexpr std::size_t kMaxRoom = 4096;
+
     OutputFile() = default;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -35,26 +40,36 @@ public:
         put('\n');
     }
     void write(std::string_view bytes) {
-        if (buffer_.capacity() < kFlushAt) [[unlikely]] takeBuffer();
-        if (buffer_.size() + bytes.size() > kFlushAt) flush();
-        buffer_.append(bytes);
+        if (bytes.size() > kMaxRoom) return writeLarge(bytes);
+        std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
+        used_ += bytes.size();
     }
     void put(char c) {
-        if (buffer_.capacity() < kFlushAt) [[unlikely]] takeBuffer();
-        buffer_.push_back(c);
+        *room(1) = c;
+        ++used_;
     }
+    // Room for `bytes` more (at most kMaxRoom) straight in the buffer: the caller
+    // writes there and then calls advance() with the bytes it wrote.
+    char* room(std::size_t bytes) {
+        if (buffer_ == nullptr) [[unlikely]] takeBuffer();
+        if (used_ + bytes > kFlushAt) flush();
+        return buffer_.get() + used_;
+    }
+    void advance(std::size_t written) { used_ += written; }
     // Flushes and closes the file; false when any write, the flush or the close failed.
     bool close();
 
 private:
     static constexpr std::size_t kFlushAt = 1 << 20;
     void flush();
+    void writeLarge(std::string_view bytes);
     void takeBuffer();
     void giveBackBuffer();
 
     std::FILE* file_ = nullptr;
     bool inMemory_ = false;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;  // kFlushAt bytes
+    std::size_t used_ = 0;
     std::string memory_;
     bool failed_ = false;
 };

@@ -5,13 +5,14 @@
 
 #include "geo/projection.hpp"
 #include "text/format.hpp"
+#include "text/record_out.hpp"
 #include "text/utf8.hpp"
 
 namespace mirval {
 
 namespace {
 
-using fmt::Record;
+using fmt::RecordOut;
 
 // The document head, around the icon scale and the label scale.
 constexpr std::string_view kHeadBeforeIconScale[] = {
@@ -48,45 +49,58 @@ constexpr std::string_view kHeadLineStyles[] = {
 };
 
 template <std::size_t N>
-void writeAll(LineSink& out, const std::string_view (&lines)[N]) {
+void writeAll(OutputFile& out, const std::string_view (&lines)[N]) {
     for (const std::string_view line : lines) out.line(line);
 }
 
-std::string scaleElement(double scale) { return Record().a("<scale>").f(scale, 3, 1).a("</scale>").str(); }
+void writeScale(OutputFile& out, double scale) { RecordOut(out).a("<scale>").f(scale, 3, 1).a("</scale>").end(); }
 
-void openFolder(LineSink& out, std::string_view name) {
+void openFolder(OutputFile& out, std::string_view name) {
     out.line("<Folder>");
-    out.line(std::string("<name>") + std::string(name) + "</name>");
+    RecordOut(out).a("<name>").a(name).a("</name>").end();
     out.line("<open>1</open>");
 }
 
 bool hasCeiling(double ht, double zteto) { return ht > kPresent && zteto > kPresent; }
 
-void writeCeiling(LineSink& out, double ht, double zteto) {
-    out.line(Record().a("Altura do teto=").f(ht, 6, 2).a(" m"));
-    out.line(Record().a("Cota do teto=").f(zteto, 8, 2).a(" m"));
+void writeCeiling(OutputFile& out, double ht, double zteto) {
+    RecordOut(out).a("Altura do teto=").f(ht, 6, 2).a(" m").end();
+    RecordOut(out).a("Cota do teto=").f(zteto, 8, 2).a(" m").end();
 }
 
-std::string escapedName(const Name& name) { return xmlEscaped(name.trimmed()); }
+// A text as XML; most names need nothing done to them.
+bool isPlainXml(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>'; });
+}
+
+RecordOut& xml(RecordOut& record, std::string_view text) {
+    return isPlainXml(text) ? record.a(text) : record.a(xmlEscaped(text));
+}
+
+RecordOut& name(RecordOut& record, const Name& n) { return xml(record, n.trimmed()); }
 
 // longitude,latitude,Z without blanks
-std::string coordinateTuple(const GeoPosition& p) {
-    return Record().f0(p.longitude, 10).a(",").f0(p.latitude, 10).a(",").f0(p.z, 2).str();
+RecordOut& coordinateTuple(RecordOut& record, const GeoPosition& p) {
+    return record.f0(p.longitude, 10).a(",").f0(p.latitude, 10).a(",").f0(p.z, 2);
 }
 
-void writeTwoPointString(LineSink& out, std::string_view style, const GeoPosition& from, const GeoPosition& to) {
-    out.line(std::string("<styleUrl>#") + std::string(style) + "</styleUrl>");
+void writeTwoPointString(OutputFile& out, std::string_view style, const GeoPosition& from, const GeoPosition& to) {
+    RecordOut(out).a("<styleUrl>#").a(style).a("</styleUrl>").end();
     out.line("<LineString>");
     out.line("<tessellate>1</tessellate>");
     out.line("<coordinates>");
-    out.line(coordinateTuple(from) + " " + coordinateTuple(to));
+    RecordOut tuples(out);
+    coordinateTuple(tuples, from).a(" ");
+    coordinateTuple(tuples, to).end();
     out.line("</coordinates>");
     out.line("</LineString>");
     out.line("</Placemark>");
 }
 
-void writeLineEndElevation(LineSink& out, std::string_view lead, const LineEnd& end) {
-    out.line(Record().a(lead).a("Cota ").a(escapedName(end.name)).a("= ").f0(end.at.z, 2).a(" m"));
+void writeLineEndElevation(OutputFile& out, std::string_view lead, const LineEnd& end) {
+    RecordOut record(out);
+    name(record.a(lead).a("Cota "), end.name).a("= ").f0(end.at.z, 2).a(" m").end();
     if (hasCeiling(end.ht, end.zteto)) writeCeiling(out, end.ht, end.zteto);
 }
 
@@ -116,7 +130,7 @@ private:
     double latitude2_ = 0.0, longitude2_ = 0.0;
 };
 
-void writeStations(LineSink& out, Converter& converter, const StationTable& st, const int& zone) {
+void writeStations(OutputFile& out, Converter& converter, const StationTable& st, const int& zone) {
     for (int s = 1; s <= kCapacity; ++s) {
         if (st.known[s] == 0) continue;
         StationPlacemark placemark;
@@ -142,7 +156,7 @@ LineReading shownReading(const ShotTable& sh, int i) {
     return {azimuth, sh.dic[i], -sh.inc[i]};
 }
 
-void writeLines(LineSink& out, Converter& converter, const StationTable& st, int lineCount, const ShotTable& sh) {
+void writeLines(OutputFile& out, Converter& converter, const StationTable& st, int lineCount, const ShotTable& sh) {
     for (int i = 1; i <= lineCount; ++i) {
         if (!(sh.inc[i] > 0.0 || sh.dic[i] > 0.0)) continue;
         const int from = sh.reference[i];
@@ -154,7 +168,7 @@ void writeLines(LineSink& out, Converter& converter, const StationTable& st, int
     }
 }
 
-void writeWallReading(LineSink& out, Converter& converter, int station, const WallPoints& wall, int i,
+void writeWallReading(OutputFile& out, Converter& converter, int station, const WallPoints& wall, int i,
                       double reading) {
     if (!(reading > kPresent)) return;
     const GeoPosition from = converter.firstStation(station);
@@ -162,7 +176,7 @@ void writeWallReading(LineSink& out, Converter& converter, int station, const Wa
     LEIKML(out, from, to, reading);
 }
 
-void writeWallReadings(LineSink& out, Converter& converter, int lineCount, const ShotTable& sh) {
+void writeWallReadings(OutputFile& out, Converter& converter, int lineCount, const ShotTable& sh) {
     for (int i = 1; i <= lineCount; ++i) {
         if (sh.resolved[i] == 0) continue;
         const int base = sh.base[i];
@@ -199,11 +213,11 @@ std::string xmlEscaped(std::string_view text) {
     return escaped;
 }
 
-void INIKML(LineSink& out, const LongText& caveName, double iconScale, double labelScale) {
+void INIKML(OutputFile& out, const LongText& caveName, double iconScale, double labelScale) {
     writeAll(out, kHeadBeforeIconScale);
-    out.line(scaleElement(iconScale));
+    writeScale(out, iconScale);
     writeAll(out, kHeadBeforeLabelScale);
-    out.line(scaleElement(labelScale));
+    writeScale(out, labelScale);
     writeAll(out, kHeadLineStyles);
     out.line("<Folder>");
     out.line("<name>");
@@ -212,20 +226,21 @@ void INIKML(LineSink& out, const LongText& caveName, double iconScale, double la
     openFolder(out, "Bases");
 }
 
-void PTOKML(LineSink& out, const StationPlacemark& station) {
-    const std::string name = escapedName(station.name);
+void PTOKML(OutputFile& out, const StationPlacemark& station) {
     out.line("<Placemark>");
-    out.line("<name>" + name + "</name>");
-    out.line("<description>Estação " + name);
-    out.line(Record().a("Latitude=").f(station.at.latitude, 15, 6).a(" °"));
-    out.line(Record().a("Longitude=").f(station.at.longitude, 15, 6).a(" °"));
+    RecordOut placemarkName(out);
+    name(placemarkName.a("<name>"), station.name).a("</name>").end();
+    RecordOut description(out);
+    name(description.a("<description>Estação "), station.name).end();
+    RecordOut(out).a("Latitude=").f(station.at.latitude, 15, 6).a(" °").end();
+    RecordOut(out).a("Longitude=").f(station.at.longitude, 15, 6).a(" °").end();
     out.emptyLine();
-    out.line(Record().a("Coordenadas UTM Zona ").i(station.zone, 3).a(":"));
-    out.line(Record().a("Long. UTM=").f(station.x, 13, 2).a(" E"));
+    RecordOut(out).a("Coordenadas UTM Zona ").i(station.zone, 3).a(":").end();
+    RecordOut(out).a("Long. UTM=").f(station.x, 13, 2).a(" E").end();
     // " S" follows every northing, in either hemisphere: stored files and their readers have it.
-    out.line(Record().a("Lat. UTM=").f(station.y, 12, 2).a(" S"));
+    RecordOut(out).a("Lat. UTM=").f(station.y, 12, 2).a(" S").end();
     out.emptyLine();
-    out.line(Record().a("Cota da Estação=").f(station.at.z, 7, 2).a(" m"));
+    RecordOut(out).a("Cota da Estação=").f(station.at.z, 7, 2).a(" m").end();
     if (hasCeiling(station.ht, station.zteto)) {
         out.emptyLine();
         writeCeiling(out, station.ht, station.zteto);
@@ -235,42 +250,44 @@ void PTOKML(LineSink& out, const StationPlacemark& station) {
     out.line("</description>");
     out.line("<styleUrl>#TrianguloVerde</styleUrl>");
     out.line("<Point>");
-    out.line("<coordinates>" + coordinateTuple(station.at) + "</coordinates>");
+    RecordOut point(out);
+    coordinateTuple(point.a("<coordinates>"), station.at).a("</coordinates>").end();
     out.line("</Point>");
     out.line("</Placemark>");
 }
 
-void FAPKML(LineSink& out) {
+void FAPKML(OutputFile& out) {
     out.line("</Folder>");
     openFolder(out, "Visadas");
 }
 
-void LINKML(LineSink& out, const LineEnd& end1, const LineEnd& end2, const LineReading& reading) {
+void LINKML(OutputFile& out, const LineEnd& end1, const LineEnd& end2, const LineReading& reading) {
     out.line("<Placemark>");
-    out.line("<name>" + escapedName(end1.name) + " - " + escapedName(end2.name) + "</name>");
+    RecordOut placemarkName(out);
+    name(name(placemarkName.a("<name>"), end1.name).a(" - "), end2.name).a("</name>").end();
     writeLineEndElevation(out, "<description>", end1);
     out.emptyLine();
-    out.line(Record().a("Azimute= ").f(reading.azimuth, 5, 1).a(" graus"));
-    out.line(Record().a("Distância Inclinada= ").f(reading.inclinedDistance, 6, 2).a(" m"));
-    out.line(Record().a("Inclinação= ").f(reading.inclination, 5, 1).a(" graus"));
+    RecordOut(out).a("Azimute= ").f(reading.azimuth, 5, 1).a(" graus").end();
+    RecordOut(out).a("Distância Inclinada= ").f(reading.inclinedDistance, 6, 2).a(" m").end();
+    RecordOut(out).a("Inclinação= ").f(reading.inclination, 5, 1).a(" graus").end();
     out.emptyLine();
     writeLineEndElevation(out, "", end2);
     out.line("</description>");
     writeTwoPointString(out, "Visadas", end1.at, end2.at);
 }
 
-void FVALKML(LineSink& out) {
+void FVALKML(OutputFile& out) {
     out.line("</Folder>");
     openFolder(out, "Leituras");
 }
 
-void LEIKML(LineSink& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading) {
+void LEIKML(OutputFile& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading) {
     out.line("<Placemark>");
-    out.line(Record().a("<name>").f(reading, 6, 2).a(" m</name>"));
+    RecordOut(out).a("<name>").f(reading, 6, 2).a(" m</name>").end();
     writeTwoPointString(out, "Leituras", station, wallPoint);
 }
 
-void FIMKML(LineSink& out) {
+void FIMKML(OutputFile& out) {
     out.line("</Folder>");
     out.line("</Folder>");
     out.line("</Document>");

@@ -45,13 +45,13 @@ struct LineReading {
 };
 
 // The fixed pieces of the document.
-void INIKML(LineSink& out, const LongText& caveName, double iconScale, double labelScale);
-void PTOKML(LineSink& out, const StationPlacemark& station);
-void FAPKML(LineSink& out);
-void LINKML(LineSink& out, const LineEnd& end1, const LineEnd& end2, const LineReading& reading);
-void FVALKML(LineSink& out);
-void LEIKML(LineSink& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading);
-void FIMKML(LineSink& out);
+void INIKML(OutputFile& out, const LongText& caveName, double iconScale, double labelScale);
+void PTOKML(OutputFile& out, const StationPlacemark& station);
+void FAPKML(OutputFile& out);
+void LINKML(OutputFile& out, const LineEnd& end1, const LineEnd& end2, const LineReading& reading);
+void FVALKML(OutputFile& out);
+void LEIKML(OutputFile& out, const GeoPosition& station, const GeoPosition& wallPoint, double reading);
+void FIMKML(OutputFile& out);
 
 // The bytes as well-formed XML text in UTF-8: "&", "<" and ">" as entities;
 // bytes that are not UTF-8 taken as Windows-1252 (older survey files) and

@@ -20,7 +20,8 @@ using test::splitLines;
 
 template <class Write>
 Lines written(Write write) {
-    LineCollector out;
+    OutputFile out;
+    out.openInMemory();
     write(out);
     return splitLines(out.text());
 }
@@ -47,7 +48,7 @@ TEST(KmlPlacemarks, StationOfTheWorkedExample) {
     double latitude = 0.0, longitude = 0.0, easting = 656672.34, northing = 7760143.36;
     int zone = -23;
     GEOUTM(kGridToGeographic, latitude, longitude, easting, northing, zone);
-    const Lines lines = written([&](LineSink& out) {
+    const Lines lines = written([&](OutputFile& out) {
         PTOKML(out, placemark("E1", latitude, longitude, 812.3, 2.5, 814.8));
     });
     const Lines expected = {
@@ -77,7 +78,7 @@ TEST(KmlPlacemarks, StationOfTheWorkedExample) {
 
 TEST(KmlPlacemarks, StationKindFromTheCeilingHeight) {
     const auto kindLines = [](double ht, double zteto) {
-        return slice(written([&](LineSink& out) { PTOKML(out, placemark("E1", -20.25, -43.5, 812.3, ht, zteto)); }),
+        return slice(written([&](OutputFile& out) { PTOKML(out, placemark("E1", -20.25, -43.5, 812.3, ht, zteto)); }),
                      11, 3);
     };
     EXPECT_EQ(kindLines(-1.0, -1.0)[0], "Base Externa");
@@ -91,7 +92,7 @@ TEST(KmlPlacemarks, StationKindFromTheCeilingHeight) {
 TEST(KmlPlacemarks, LinePlacemarkWritesTuplesWithoutBlanks) {
     LineEnd from{Name("E1"), {-20.25, -43.5, 812.3}, 2.5, 814.8};
     LineEnd to{Name("E2"), {-20.2501, -43.4999, 0.5}, -1.0, -1.0};
-    const Lines lines = written([&](LineSink& out) { LINKML(out, from, to, {90.0, 10.5, -3.25}); });
+    const Lines lines = written([&](OutputFile& out) { LINKML(out, from, to, {90.0, 10.5, -3.25}); });
     const Lines expected = {
         "<Placemark>",
         "<name>E1 - E2</name>",
@@ -116,24 +117,24 @@ TEST(KmlPlacemarks, LinePlacemarkWritesTuplesWithoutBlanks) {
     };
     EXPECT_EQ(lines, expected);
 
-    const Lines station = written([&](LineSink& out) { PTOKML(out, placemark("E1", -20.25, -43.5, 812.3, -1, -1)); });
+    const Lines station = written([&](OutputFile& out) { PTOKML(out, placemark("E1", -20.25, -43.5, 812.3, -1, -1)); });
     EXPECT_EQ(station.at(15), "<coordinates>-43.5000000000,-20.2500000000,812.30</coordinates>");
 }
 
 TEST(KmlPlacemarks, ReadingPlacemarkAndNames) {
     const GeoPosition station{-20.25, -43.5, 812.3};
     const GeoPosition wall{-20.25, -43.49999, 812.3};
-    const Lines reading = written([&](LineSink& out) { LEIKML(out, station, wall, 0.9); });
+    const Lines reading = written([&](OutputFile& out) { LEIKML(out, station, wall, 0.9); });
     EXPECT_EQ(reading.at(1), "<name>  0.90 m</name>");
     EXPECT_EQ(reading.at(2), "<styleUrl>#Leituras</styleUrl>");
     EXPECT_EQ(reading.at(6), "-43.5000000000,-20.2500000000,812.30 -43.4999900000,-20.2500000000,812.30");
     EXPECT_EQ(reading.size(), 10u);
-    EXPECT_EQ(written([&](LineSink& out) { LEIKML(out, station, wall, 1000.0); }).at(1), "<name>****** m</name>");
+    EXPECT_EQ(written([&](OutputFile& out) { LEIKML(out, station, wall, 1000.0); }).at(1), "<name>****** m</name>");
 
     // Blank names and markup characters.
-    const Lines blank = written([&](LineSink& out) { PTOKML(out, placemark("", 0, 0, 0, -1, -1)); });
+    const Lines blank = written([&](OutputFile& out) { PTOKML(out, placemark("", 0, 0, 0, -1, -1)); });
     EXPECT_EQ(blank.at(1), "<name></name>");
-    const Lines marked = written([&](LineSink& out) { PTOKML(out, placemark("A&B<1>", 0, 0, 0, -1, -1)); });
+    const Lines marked = written([&](OutputFile& out) { PTOKML(out, placemark("A&B<1>", 0, 0, 0, -1, -1)); });
     EXPECT_EQ(marked.at(1), "<name>A&amp;B&lt;1&gt;</name>");
     EXPECT_EQ(marked.at(2), "<description>Estação A&amp;B&lt;1&gt;");
 }
@@ -146,7 +147,7 @@ TEST(KmlText, AlwaysWellFormedUtf8) {
 }
 
 TEST(KmlHead, HeadAndCaveFolderName) {
-    const Lines head = written([](LineSink& out) {
+    const Lines head = written([](OutputFile& out) {
         INIKML(out, LongText("Gruta muito comprida de nome longo demais"), kSymbolSize, kSymbolSize);
     });
     ASSERT_EQ(head.size(), 35u);
@@ -159,7 +160,7 @@ TEST(KmlHead, HeadAndCaveFolderName) {
     EXPECT_EQ(head[34], "<open>1</open>");
 
     const auto folderName = [](std::string_view cave) {
-        return written([&](LineSink& out) { INIKML(out, LongText(cave), 0.6, 0.6); }).at(30);
+        return written([&](OutputFile& out) { INIKML(out, LongText(cave), 0.6, 0.6); }).at(30);
     };
     EXPECT_EQ(folderName("Lapa"), "Lapa" + std::string(28, ' '));
     // Cut to 32 bytes first (never inside a UTF-8 character), then escaped.
