@@ -85,18 +85,21 @@ constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 // Writes exactly `count` digits of v (leading zeros included) ending just before `end`.
-void digitsBefore(char* end, u128 v, int count) {
-    for (; count > 0 && v > UINT64_MAX; --count) {  // beyond 64 bits: only huge values of F0.d
-        *--end = static_cast<char>('0' + static_cast<int>(v % 10));
-        v /= 10;
-    }
-    auto small = static_cast<std::uint64_t>(v);
+void digitsBefore(char* end, std::uint64_t small, int count) {
     for (; count >= 2; count -= 2) {
         end -= 2;
         std::memcpy(end, kDigitPairs + 2 * (small % 100), 2);
         small /= 100;
     }
     if (count == 1) end[-1] = static_cast<char>('0' + small % 10);
+}
+
+void digitsBefore(char* end, u128 v, int count) {
+    for (; count > 0 && v > UINT64_MAX; --count) {  // beyond 64 bits: only huge values of F0.d
+        *--end = static_cast<char>('0' + static_cast<int>(v % 10));
+        v /= 10;
+    }
+    digitsBefore(end, static_cast<std::uint64_t>(v), count);
 }
 
 int digitCount(std::uint64_t v) {
@@ -114,9 +117,10 @@ int digitCount(u128 v) {
 // The rounded value `scaled` (in units of the last decimal) right-aligned in
 // out[0..width): sign, integer part, point, decimals; the "0" before the point
 // of a value below 1 only when there is room. False when it does not fit.
-[[gnu::always_inline]] inline bool writeFieldIn(char* out, int width, u128 scaled, bool negative, int decimals,
+template <class Scaled>
+[[gnu::always_inline]] inline bool writeFieldIn(char* out, int width, Scaled scaled, bool negative, int decimals,
                                                std::uint64_t unit) {
-    u128 whole = 0;
+    Scaled whole = 0;
     std::uint64_t fraction = 0;
     if (scaled <= UINT64_MAX) {
         const auto small = static_cast<std::uint64_t>(scaled);
@@ -194,9 +198,45 @@ std::string realTextF0(double value, int decimals) {
     return std::string(buf, writeFiniteF0(buf, value, decimals));
 }
 
+// The common fields (up to 3 decimals, below 2^53 in size) in 64 bits: |value|
+// × 10^decimals rounded half away from zero, exactly as scaledMagnitude does.
+// False for anything else (and for what is no finite number).
+bool smallScaledMagnitude(double magnitude, int decimals, std::uint64_t& result) {
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    if (biased >= 1075 || decimals > 3) return false;  // 2^52 and beyond, infinities, NaN
+    const std::uint64_t mantissa = biased == 0 ? bits & ((1ULL << 52) - 1) : (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int right = biased == 0 ? 1074 : 1075 - biased;
+    const std::uint64_t product = mantissa * kPow10[decimals];  // below 2^63
+    result = right >= 64 ? 0 : (product + (1ULL << (right - 1))) >> right;
+    return true;
+}
+
+template <int Decimals>
+bool writeSmallField(char* out, int width, std::uint64_t scaled, bool negative) {
+    return writeFieldIn(out, width, scaled, negative, Decimals, kPow10[Decimals]);
+}
+
+// A common field in out[0..width); false when it does not fit.
+bool writeSmall(char* out, int width, std::uint64_t scaled, bool negative, int decimals) {
+    switch (decimals) {
+        case 0: return writeSmallField<0>(out, width, scaled, negative);
+        case 1: return writeSmallField<1>(out, width, scaled, negative);
+        case 2: return writeSmallField<2>(out, width, scaled, negative);
+        default: return writeSmallField<3>(out, width, scaled, negative);
+    }
+}
+
 }  // namespace
 
 std::size_t writeF(char* out, double value, int width, int decimals) {
+    std::uint64_t small = 0;
+    if (width <= kMaxFieldWidth && smallScaledMagnitude(std::fabs(value), decimals, small)) {
+        if (!writeSmall(out, width, small, std::signbit(value) && small != 0, decimals)) {
+            std::memset(out, '*', static_cast<std::size_t>(width));
+        }
+        return static_cast<std::size_t>(width);
+    }
     u128 scaled = 0;
     if (std::isfinite(value) && decimals <= kMaxFastDecimals && width <= kMaxFieldWidth &&
         scaledMagnitude(std::fabs(value), decimals, scaled)) {
