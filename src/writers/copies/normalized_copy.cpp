@@ -37,19 +37,19 @@ constexpr Legends kLegends[] = {
      "                         COMENTÁRIOS E ANOTAÇÕES DIVERSAS:"},
 };
 
-// Fw.d, except that a value that fills or overflows the field is written as a
-// blank and its F0.d form, so that every copy reads back.
-void appendField(std::string& out, double value, int width, int decimals) {
-    const std::size_t start = out.size();
-    fmt::appendF(out, value, width, decimals);
-    if (out[start] != ' ') {
-        out.resize(start);
-        out.push_back(' ');
-        fmt::appendF0(out, value, decimals);
+// Fw.d (w at most 32), except that a value that fills or overflows the field is
+// written as a blank and its F0.d form, so that every copy reads back.
+void writeField(OutputFile& out, double value, int width, int decimals) {
+    char* field = out.room(fmt::kMaxF0Width + 1);
+    std::size_t written = fmt::writeF(field, value, width, decimals);
+    if (field[0] != ' ') {
+        field[0] = ' ';
+        written = 1 + fmt::writeF0(field + 1, value, decimals);
     }
+    out.advance(written);
 }
 
-void writeHeaderBlock(LineSink& file, const Store& s, const Legends& legends) {
+void writeHeaderBlock(OutputFile& file, const Store& s, const Legends& legends) {
     const SurveyHeader& h = s.header;
     file.line(legends.tag);
     file.line("Nome da Gruta: (256 caracteres)");
@@ -63,27 +63,21 @@ void writeHeaderBlock(LineSink& file, const Store& s, const Legends& legends) {
     file.line(
         "Declinação magnética: (no Brasil, usar numero negativo para   corrigir levantamento feito com bússola "
         "no norte magnético)");
-    std::string declination;
-    appendField(declination, h.declination, 7, 2);
-    file.line(declination);
+    writeField(file, h.declination, 7, 2);
+    file.put('\n');
     file.line(
         "Informações da estação inicial (a que tem coordenadas        conhecidas, em UTM e Datum SIRGAS ou "
         "WGS084)");
     file.line(
         "Base 1      X(m)      Y(m)    Z(m) Altura do teto (m) Zona UTM. 'Altura do teto= -1.0, se estação "
         "externa.  Zona UTM negativa    para o hemisfério sul");
-    std::string start(s.stations.name[1].full());
-    appendField(start, h.x0, 12, 2);
-    appendField(start, h.y0, 12, 2);
-    appendField(start, h.z0, 10, 2);
-    appendField(start, h.htini, 9, 2);
-    fmt::appendX(start, 2);
-    if (fmt::I(h.utmZone, 3)[0] == '*') {
-        fmt::appendI0(start, h.utmZone);
-    } else {
-        fmt::appendI(start, h.utmZone, 3);
-    }
-    file.line(start);
+    file.write(s.stations.name[1].full());
+    writeField(file, h.x0, 12, 2);
+    writeField(file, h.y0, 12, 2);
+    writeField(file, h.z0, 10, 2);
+    writeField(file, h.htini, 9, 2);
+    const std::string zone = fmt::I(h.utmZone, 3);
+    file.line("  " + (zone[0] == '*' ? fmt::I0(h.utmZone) : zone));
     file.line(legends.first);
     file.line(legends.second);
 }
@@ -115,16 +109,18 @@ double writtenValue(const Store& s, Reading reading, int row, bool spe) {
     return columnOf(sh, reading)[row];
 }
 
-void writeDataRecord(std::string& record, const Store& s, const ColumnOrder& order, int row, bool spe) {
+void writeDataRecord(OutputFile& out, const Store& s, const ColumnOrder& order, int row, bool spe) {
     const Table<Name>& names = s.stations.name;
-    record.clear();
-    record.push_back(' ');
-    record.append(names[s.shots.base[row]].trimmed());
-    record.append(" ").append(names[s.shots.sighted[row]].trimmed()).append(" ");
+    out.put(' ');
+    out.write(names[s.shots.base[row]].trimmed());
+    out.put(' ');
+    out.write(names[s.shots.sighted[row]].trimmed());
+    out.put(' ');
     for (const Column& column : order) {
-        appendField(record, writtenValue(s, column.reading, row, spe), column.width, column.decimals);
+        writeField(out, writtenValue(s, column.reading, row, spe), column.width, column.decimals);
     }
-    record.append(" # ").append(s.shots.comment[row].full());
+    out.write(" # ");
+    out.line(s.shots.comment[row].full());
 }
 
 }  // namespace
@@ -140,11 +136,7 @@ void WRTMVR(const Store& s, std::string_view tag, OutputFile& out) {
     writeHeaderBlock(out, s, *legends);
     const bool spe = s.facts.format == SurveyFormat::LegacySpe;
     const int rows = std::min(s.inputLineCount, kCapacity);
-    std::string record;
-    for (int i = 1; i <= rows; ++i) {
-        writeDataRecord(record, s, *order, i, spe);
-        out.line(record);
-    }
+    for (int i = 1; i <= rows; ++i) writeDataRecord(out, s, *order, i, spe);
 }
 
 std::vector<std::string_view> copyTagsOf(SurveyFormat format) {

@@ -28,9 +28,8 @@ bool hasDrawableCeiling(double ht, double zteto) { return ht > kPresent && zteto
 LabelText nameLabel(const Name& name) { return LabelText(name.full()); }
 
 LabelText numberLabel(double value) {
-    std::string text;
-    fmt::appendF(text, value, 7, 2);
-    return LabelText(text);
+    char text[fmt::kMaxFieldWidth];
+    return LabelText(std::string_view(text, fmt::writeF(text, value, 7, 2)));
 }
 
 void writeSymbolInsert(OutputFile& out, std::string_view layer, std::string_view block, double x, double y, double z) {

@@ -4,6 +4,7 @@
 #include "writers/exchange/exchange.hpp"
 #include "writers/exchange/exchange_lines.hpp"
 #include "text/format.hpp"
+#include "text/record_out.hpp"
 
 namespace mirval {
 
@@ -15,7 +16,7 @@ using exchange::fieldName;
 void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, const ExchangeLine& line) {
     const int i = line.row, m = line.measuredRow;
     const double up = compass::feetOrMissing(sh.htb[m]);
-    fmt::Record r;
+    fmt::RecordOut r(out);
     r.a(fieldName(st.name[line.base]))
         .x(4)
         .a(fieldName(st.name[line.sighted]))
@@ -28,7 +29,7 @@ void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, con
         .f(compass::feetOrMissing(sh.ldb[i]), 10, 3);
     if (line.closing()) r.a(up < 0.0 ? compass::kExcludedFlags : compass::kNoFlags);
     else r.x(8);
-    out.line(r.a(sh.comment[i].full()));
+    r.a(sh.comment[i].full()).end();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "text/format.hpp"
+#include "text/record_out.hpp"
 #include "writers/exchange/compass.hpp"
 #include "writers/exchange/exchange.hpp"
 #include "writers/exchange/exchange_lines.hpp"
@@ -44,10 +45,10 @@ public:
         const std::string station = fieldName(stations_.name[s.station]);
         const std::string suffix = fmt::Record().a("-").i0(counter_++).str();
         const std::string target = std::string(cutUtf8(station, Name::width - suffix.size())) + suffix;
-        fmt::Record r;
+        fmt::RecordOut r(out_);
         r.a(station).a(" ").a(target).f(s.length, 10, 3).f(s.bearing, 9, 1).f(s.inclination, 9, 2);
         for (int k = 0; k < 4; ++k) r.f(compass::kMissing, 9, 2);
-        out_.line(r.a(s.comment));
+        r.a(s.comment).end();
     }
 
 private:
@@ -69,7 +70,7 @@ Readings readingsOf(const ShotTable& sh, int i) {
 void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, const ExchangeLine& line,
                const Readings& f) {
     const int i = line.row, m = line.measuredRow;
-    fmt::Record r;
+    fmt::RecordOut r(out);
     r.a(fieldName(st.name[line.base]))
         .x(4)
         .a(fieldName(st.name[line.sighted]))
@@ -81,7 +82,7 @@ void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, con
         .f(sh.hcb[i] * compass::kInstrumentFeet, 9, 2)
         .f(f.rightBase, 9, 2)
         .a(f.upSighted < 0.0 ? compass::kExcludedFlags : compass::kNoFlags);
-    out.line(r.a(sh.comment[i].full()));
+    r.a(sh.comment[i].full()).end();
 }
 
 void writeSplays(SplayWriter& splays, const ShotTable& sh, const ExchangeLine& line, const Readings& f) {

@@ -9,6 +9,7 @@
 #include "writers/exchange/exchange.hpp"
 #include "writers/exchange/exchange_lines.hpp"
 #include "text/format.hpp"
+#include "text/record_out.hpp"
 
 namespace mirval {
 
@@ -75,13 +76,14 @@ double ceilingHeight(const StationTable& st, int s) { return st.zteto[s] - st.z[
 
 double notBelowZero(double value) { return value < 0.0 ? 0.0 : value; }
 
-fmt::Record& appendVector(fmt::Record& r, const Vector& v) { return r.f(v.dx, 10, 3).f(v.dy, 10, 3).f(v.dz, 9, 3); }
+fmt::RecordOut& appendVector(fmt::RecordOut& r, const Vector& v) {
+    return r.f(v.dx, 10, 3).f(v.dy, 10, 3).f(v.dz, 9, 3);
+}
 
 void writeSplay(OutputFile& out, const StationTable& st, int station, const Vector& v, std::string_view comment) {
-    fmt::Record r;
+    fmt::RecordOut r(out);
     r.a(fieldName(st.name[station])).a("    -");
-    appendVector(r, v).f(0.0, 7, 2).f(0.0, 7, 2).f(0.0, 7, 2).f(0.0, 7, 2).a(comment);
-    out.line(r);
+    appendVector(r, v).f(0.0, 7, 2).f(0.0, 7, 2).f(0.0, 7, 2).f(0.0, 7, 2).a(comment).end();
 }
 
 void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, const ExchangeLine& line) {
@@ -89,7 +91,7 @@ void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, con
     // therion refuses a shot from a station to itself: such a closing line ends at its duplicate.
     const int named = line.closing() && line.sighted == b ? line.duplicate : line.sighted;
     const double up = hasCeiling(st, b) ? notBelowZero(ceilingHeight(st, b)) : 0.0;
-    fmt::Record r;
+    fmt::RecordOut r(out);
     r.a(fieldName(st.name[b])).a(" ").a(fieldName(st.name[named]));
     appendVector(r, between(st, b, line.end()))
         .f(notBelowZero(sh.leb[line.row]), 7, 2)
@@ -98,7 +100,7 @@ void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, con
         .f(0.0, 7, 2);
     if (line.closing()) r.a(" # Estacao do Mirval: ").a(st.name[line.duplicate].trimmed()).a(" ");
     else r.a(" # ");
-    out.line(r.a(sh.comment[line.row].full()));
+    r.a(sh.comment[line.row].full()).end();
 }
 
 void writeSplays(OutputFile& out, const StationTable& st, const ShotTable& sh, const ExchangeLine& line) {
