@@ -10,12 +10,12 @@
 #include "analyses/metric.hpp"
 #include "analyses/output_ranges.hpp"
 #include "analyses/utm_zone.hpp"
+#include "app/desktop_windows.hpp"
 #include "app/output_names.hpp"
 #include "app/profile_pass.hpp"
 #include "app/run_files.hpp"
 #include "app/side_by_side.hpp"
 #include "app/run_windows.hpp"
-#include "app/views/run_views.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
 #include "reduction/reduction.hpp"
@@ -207,8 +207,9 @@ void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, Output
 }
 
 std::vector<RunView> Driver::finishedViews() const {
-    if (!complete_) return {};
-    return desktop::finishedRunViews({*store_, closures_, closureReportName_});
+    const DesktopWindows* windows = desktopWindows();
+    if (!complete_ || windows == nullptr) return {};
+    return windows->finishedRunViews({*store_, closures_, closureReportName_});
 }
 
 }  // namespace mirval

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/driver.hpp"
-#include "dialogs/desktop.hpp"
+#include "app/desktop_windows.hpp"
 #include "dialogs/text_platforms.hpp"
 #include "store/stop.hpp"
 #include "text/file_system.hpp"
@@ -99,7 +99,9 @@ std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
     const bool wantWindows = options.mode == Mode::Gui || (options.mode == Mode::Automatic && !options.hasSurvey);
     if (wantWindows) {
         // with a survey on the command line the chooser answers with it
-        if (auto desktop = mirval::makeDesktopPlatform(options.files)) return desktop;
+        if (const mirval::DesktopWindows* windows = mirval::desktopWindows()) {
+            if (auto desktop = windows->makePlatform(options.files)) return desktop;
+        }
         if (options.mode == Mode::Gui) std::cerr << "mirval: janelas indisponíveis; usando o terminal\n";
     }
     if (options.hasSurvey) return std::make_unique<mirval::BatchPlatform>(options.files, std::cerr);
@@ -128,7 +130,8 @@ int run(mirval::Platform& platform, const Options& options) {
         std::cerr << "mirval: o log do console não pôde ser escrito na saída padrão\n";
         status = 1;
     }
-    platform.finished(status, status == 0 ? driver.finishedViews() : std::vector<mirval::RunView>{});
+    const bool offerViews = status == 0 && platform.offersViews();
+    platform.finished(status, offerViews ? driver.finishedViews() : std::vector<mirval::RunView>{});
     return status;
 }
 

@@ -8,9 +8,9 @@
 
 namespace mirval {
 
-// Desktop windows (FLTK); nullptr when the program was built without them or
-// no display is available. `chooserAnswers` (the survey and profile files of
-// the command line) answer the file chooser when given.
+// Desktop windows (FLTK); nullptr when no display is available.
+// `chooserAnswers` (the survey and profile files of the command line) answer
+// the file chooser when given.
 std::unique_ptr<Platform> makeDesktopPlatform(const std::vector<std::string>& chooserAnswers);
 
 }  // namespace mirval

@@ -48,6 +48,8 @@ public:
 
     LineSink& console() override { return console_; }
 
+    bool offersViews() const override { return true; }
+
     void finished(int status, const std::vector<RunView>& views) override {
         std::fflush(stdout);
         console_.window.waitUntilClosed(views, status);

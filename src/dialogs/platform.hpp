@@ -55,6 +55,8 @@ public:
     virtual std::optional<std::string> choose(const FileChooser& chooser) = 0;
     // The console log: the program's own messages, nothing else.
     virtual LineSink& console() = 0;
+    // Whether the platform shows views of a finished run (windows do).
+    virtual bool offersViews() const { return false; }
     // Called once when the run has ended (0 complete, 1 failure stop), with the
     // views of its results that a windowed platform offers.
     virtual void finished(int /*status*/, const std::vector<RunView>& /*views*/) {}

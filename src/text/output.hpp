@@ -16,7 +16,7 @@ public:
 };
 
 // A text file written from start to end: created, or replaced when it exists.
-// Writes are buffered in a megabyte taken, at the first write, from buffers that
+// Writes are buffered in 256 KiB taken, at the first write, from buffers that
 // closed files gave back; the file is flushed and closed by close() or on
 // destruction. A write that fails is remembered: close() says whether every byte
 // reached the file. One thread writes an OutputFile; several may write theirs at once.
@@ -60,7 +60,7 @@ public:
     bool close();
 
 private:
-    static constexpr std::size_t kFlushAt = 1 << 20;
+    static constexpr std::size_t kFlushAt = 1 << 18;
     void flush();
     void writeLarge(std::string_view bytes);
     void takeBuffer();
