@@ -198,18 +198,26 @@ std::string realTextF0(double value, int decimals) {
     return std::string(buf, writeFiniteF0(buf, value, decimals));
 }
 
-// The common fields (up to 3 decimals, below 2^53 in size) in 64 bits: |value|
-// × 10^decimals rounded half away from zero, exactly as scaledMagnitude does.
-// False for anything else (and for what is no finite number).
+// The common fields without 128-bit division: |value| × 10^decimals rounded half
+// away from zero, exactly as scaledMagnitude does, for up to 3 decimals below
+// 2^52 (in 64 bits) and up to 6 decimals below 2^42. False for anything else
+// (and for what is no finite number).
 bool smallScaledMagnitude(double magnitude, int decimals, std::uint64_t& result) {
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const auto biased = static_cast<int>(bits >> 52);
-    if (biased >= 1075 || decimals > 3) return false;  // 2^52 and beyond, infinities, NaN
     const std::uint64_t mantissa = biased == 0 ? bits & ((1ULL << 52) - 1) : (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
     const int right = biased == 0 ? 1074 : 1075 - biased;
-    const std::uint64_t product = mantissa * kPow10[decimals];  // below 2^63
-    result = right >= 64 ? 0 : (product + (1ULL << (right - 1))) >> right;
-    return true;
+    if (decimals <= 3 && right > 0) {
+        const std::uint64_t product = mantissa * kPow10[decimals];  // below 2^63
+        result = right >= 64 ? 0 : (product + (1ULL << (right - 1))) >> right;
+        return true;
+    }
+    if (decimals <= 6 && right > 10) {
+        const u128 product = static_cast<u128>(mantissa) * kPow10[decimals];  // below 2^73
+        result = right >= 80 ? 0 : static_cast<std::uint64_t>((product + (static_cast<u128>(1) << (right - 1))) >> right);
+        return true;
+    }
+    return false;  // large, infinite or NaN
 }
 
 template <int Decimals>
@@ -223,7 +231,10 @@ bool writeSmall(char* out, int width, std::uint64_t scaled, bool negative, int d
         case 0: return writeSmallField<0>(out, width, scaled, negative);
         case 1: return writeSmallField<1>(out, width, scaled, negative);
         case 2: return writeSmallField<2>(out, width, scaled, negative);
-        default: return writeSmallField<3>(out, width, scaled, negative);
+        case 3: return writeSmallField<3>(out, width, scaled, negative);
+        case 4: return writeSmallField<4>(out, width, scaled, negative);
+        case 5: return writeSmallField<5>(out, width, scaled, negative);
+        default: return writeSmallField<6>(out, width, scaled, negative);
     }
 }
 

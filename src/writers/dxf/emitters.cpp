@@ -1,6 +1,8 @@
 // The DXF emitters: LINE, POINT, TEXT, LAYER and the end of a drawing.
 #include "writers/dxf/emitters.hpp"
 
+#include <limits>
+
 #include "writers/dxf/group_lines.hpp"
 
 namespace mirval {
@@ -55,6 +57,18 @@ std::string_view generationFlag(int flag) {
     }
 }
 
+// The height F7.2: every label of a drawing has the same, so its field is kept
+// (one per thread: drawings are written side by side).
+std::string_view heightField(double height) {
+    thread_local double kept = std::numeric_limits<double>::quiet_NaN();
+    thread_local char field[fmt::kMaxFieldWidth];
+    if (!(height == kept)) {
+        fmt::writeF(field, height, 7, 2);
+        kept = height;
+    }
+    return {field, 7};
+}
+
 }  // namespace
 
 void DXFTXLBL(double x, double y, double z, OutputFile& out, const LabelText& text, const LayerName& layer, char plane,
@@ -71,7 +85,7 @@ void DXFTXLBL(double x, double y, double z, OutputFile& out, const LabelText& te
         .real(" 10", p.ocsX, 11, 2)
         .real(" 20", p.ocsY, 11, 2)
         .real(" 30", p.ocsZ, 11, 2)
-        .real(" 40", height, 7, 2)
+        .text(" 40", heightField(height))
         .text("  1", text.full());
 }
 
