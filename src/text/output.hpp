@@ -40,6 +40,7 @@ public:
         put('\n');
     }
     void write(std::string_view bytes) {
+        if (bytes.empty()) return;
         if (bytes.size() > kMaxRoom) return writeLarge(bytes);
         std::memcpy(room(bytes.size()), bytes.data(), bytes.size());
         used_ += bytes.size();
