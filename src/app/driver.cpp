@@ -12,9 +12,9 @@
 #include "analyses/utm_zone.hpp"
 #include "app/desktop_windows.hpp"
 #include "app/output_names.hpp"
+#include "app/output_writing.hpp"
 #include "app/profile_pass.hpp"
 #include "app/run_files.hpp"
-#include "app/side_by_side.hpp"
 #include "app/run_windows.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
@@ -24,7 +24,6 @@
 #include "writers/closures/closure_report.hpp"
 #include "writers/copies/normalized_copy.hpp"
 #include "writers/dxf/drawings.hpp"
-#include "writers/dxf/profile_drawing.hpp"
 #include "writers/exchange/exchange.hpp"
 #include "writers/kml/kml.hpp"
 #include "writers/listings/credits.hpp"
@@ -89,16 +88,6 @@ void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& o
     if (options.closureReport) files.claim(n.closureReport);
 }
 
-// Opens an output (or stops with the open-failure message `openFailureLead`),
-// lets `write` fill it, closes it, and stops when any byte did not reach it.
-void writeOutput(const std::string& name, std::string_view openFailureLead,
-                 const std::function<void(OutputFile&)>& write) {
-    OutputFile out;
-    if (!out.open(name)) stopOnOpenFailure(openFailureLead, name);
-    write(out);
-    if (!out.close()) stopOnWriteFailure(name);
-}
-
 using Writer = void (*)(const Store&, OutputFile&);
 
 SideBySideOutput output(const Store& s, Writer writer, const std::string& name, int weight,
@@ -125,19 +114,6 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
 }
 
 
-// PERFGRU: the profile prompt until "Exit"; each chosen profile file is read,
-// unrolled against the cave, drawn and reported.
-void runProfileLoop(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files) {
-    LineSink& console = platform.console();
-    while (const std::optional<std::string> profileFile = FILTRAPERF(platform)) {
-        const auto pass = std::make_unique<ProfilePass>();
-        if (!readProfile(*profileFile, s, *pass, console)) continue;
-        const std::string drawingName = profileDrawingNameOf(*profileFile);
-        files.claim(drawingName, &*profileFile);
-        writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
-        reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
-    }
-}
 
 }  // namespace
 
@@ -171,7 +147,9 @@ void Driver::MIRVAL() {
     s.exchangeZone = zoneAfterKmlConversions(s);
     closureReportName_ = input.names.closureReport;
     writeReducedSurvey(s, input.names, resultListing);
-    runProfileLoop(platform_, s, input.path, files);
+    // the profile step, until the user leaves it
+    while (PERFGRU(platform_, s, input.path, files)) {
+    }
     writeCredits(console);
     complete_ = true;
 }

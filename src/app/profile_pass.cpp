@@ -1,9 +1,17 @@
-// PERFGRU's work for one profile file: reading, calculation and the console report.
+// PERFGRU: one pass of the profile step.
 #include "app/profile_pass.hpp"
 
+#include <memory>
+#include <optional>
+
 #include "analyses/profile_calculator.hpp"
+#include "app/output_names.hpp"
+#include "app/output_writing.hpp"
+#include "app/run_files.hpp"
+#include "app/run_windows.hpp"
 #include "readers/profile_reader.hpp"
 #include "store/stop.hpp"
+#include "writers/dxf/profile_drawing.hpp"
 
 namespace mirval {
 
@@ -28,6 +36,19 @@ void reportProfilePass(const std::string& profileFile, const std::string& survey
                      " " + std::string(chain.code[k].full()));
     }
     console.emptyLine();
+}
+
+bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files) {
+    const std::optional<std::string> profileFile = FILTRAPERF(platform);
+    if (!profileFile) return false;
+    LineSink& console = platform.console();
+    const auto pass = std::make_unique<ProfilePass>();
+    if (!readProfile(*profileFile, s, *pass, console)) return true;
+    const std::string drawingName = profileDrawingNameOf(*profileFile);
+    files.claim(drawingName, &*profileFile);
+    writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
+    reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
+    return true;
 }
 
 }  // namespace mirval

@@ -3,11 +3,19 @@
 // cave's stations, drawn, and reported on the console log.
 #include <string>
 
+#include "dialogs/platform.hpp"
 #include "store/profile_tables.hpp"
 #include "store/store.hpp"
 #include "text/output.hpp"
 
 namespace mirval {
+
+class RunFiles;
+
+// One pass of the profile step: the prompt and, for a chosen profile file, its
+// reading, calculation, drawing and report. False when the user left the step
+// ("Exit" or a cancelled chooser).
+bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files);
 
 // The tables of one pass, built afresh each time.
 struct ProfilePass {

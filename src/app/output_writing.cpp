@@ -1,5 +1,6 @@
-// The outputs of a run on all cores, judged in the run's order.
-#include "app/side_by_side.hpp"
+// Writing the outputs of a run: each checked through its close, several on all
+// cores judged in the run's order.
+#include "app/output_writing.hpp"
 
 #include <algorithm>
 #include <atomic>
@@ -76,6 +77,14 @@ void removeCreatedAfter(std::span<Job> jobs, std::size_t failed) {
 }
 
 }  // namespace
+
+void writeOutput(const std::string& name, std::string_view openFailureLead,
+                 const std::function<void(OutputFile&)>& write) {
+    OutputFile out;
+    if (!out.open(name)) stopOnOpenFailure(openFailureLead, name);
+    write(out);
+    if (!out.close()) stopOnWriteFailure(name);
+}
 
 void writeSideBySide(std::vector<SideBySideOutput>& outputs) {
     std::vector<Job> allJobs(outputs.size());
