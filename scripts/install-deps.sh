@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, on a fresh Debian machine, what building and testing MIRVAL needs.
 # Packages already present are left alone, so a second run costs nothing.
+# usage: install-deps.sh [LIST...]   (package lists; default: scripts/deps/*.txt)
 set -euo pipefail
 
 packages=(
@@ -10,7 +11,9 @@ packages=(
 # What the tests of each subsystem need besides (real readers of our files, the
 # desktop toolkit...), one package list per file.
 here=$(dirname "$0")
-for list in "$here"/deps/*.txt; do
+lists=("$@")
+[ ${#lists[@]} -gt 0 ] || lists=("$here"/deps/*.txt)
+for list in "${lists[@]}"; do
   [ -f "$list" ] || continue
   while read -r line; do
     line=${line%%#*}

@@ -20,7 +20,7 @@
 #include "readers/start_summary.hpp"
 #include "reduction/reduction.hpp"
 #include "store/stop.hpp"
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 #include "writers/closures/closure_report.hpp"
 #include "writers/copies/normalized_copy.hpp"
 #include "writers/dxf/drawings.hpp"
@@ -42,7 +42,7 @@ struct SurveyInput {
 
 // A ".txt" input takes its type from the first three characters of its first line.
 FileType retypedTextInput(const std::string& path) {
-    std::FILE* in = files::open(path, "rb");
+    std::FILE* in = openFile(path, "rb");
     if (in == nullptr) stopOnOpenFailure(kListingOpenFailure, path);
     char head[6] = {};
     const std::size_t got = std::fread(head, 1, sizeof head, in);

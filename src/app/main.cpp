@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/driver.hpp"
 #include "app/desktop_windows.hpp"
+#include "app/driver.hpp"
 #include "dialogs/text_platforms.hpp"
 #include "store/stop.hpp"
-#include "text/file_system.hpp"
+#include "system/process.hpp"
 
 namespace {
 
@@ -33,8 +33,19 @@ constexpr const char* kUsage =
     "  --terminal         força o terminal\n"
     "  --help, --version\n";
 
+enum class Mode { Automatic, Gui, Terminal };
+
+// The Windows program without a console (mirval.exe) has nowhere to show a
+// batch run: a survey given to it (a file dropped on it, "Open with") opens
+// the windows, the chooser answered by that survey.
+#ifdef MIRVAL_WITHOUT_CONSOLE
+constexpr Mode kDefaultMode = Mode::Gui;
+#else
+constexpr Mode kDefaultMode = Mode::Automatic;
+#endif
+
 struct Options {
-    enum class Mode { Automatic, Gui, Terminal } mode = Mode::Automatic;
+    Mode mode = kDefaultMode;
     std::vector<std::string> files;  // the survey, then the profile files
     bool hasSurvey = false;
     bool closures = false;
@@ -43,10 +54,10 @@ struct Options {
 };
 
 // A standard deviation: a finite number of at least 0 and nothing after it.
-bool readDeviation(const char* text, double& value) {
+bool readDeviation(const std::string& text, double& value) {
     char* end = nullptr;
-    value = std::strtod(text, &end);
-    return end != text && *end == '\0' && value >= 0 && std::isfinite(value);
+    value = std::strtod(text.c_str(), &end);
+    return end != text.c_str() && *end == '\0' && value >= 0 && std::isfinite(value);
 }
 
 // The value a standard-deviation option sets, when `arg` is one.
@@ -57,20 +68,20 @@ double* deviationOption(const std::string& arg, Options& options) {
     return nullptr;
 }
 
-bool parse(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+bool parse(const std::vector<std::string>& args, Options& options) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--gui") {
-            options.mode = Options::Mode::Gui;
+            options.mode = Mode::Gui;
         } else if (arg == "--terminal") {
-            options.mode = Options::Mode::Terminal;
+            options.mode = Mode::Terminal;
         } else if (arg == "--profile") {
-            if (i + 1 >= argc || !options.hasSurvey) return false;
-            options.files.push_back(argv[++i]);
+            if (i + 1 >= args.size() || !options.hasSurvey) return false;
+            options.files.push_back(args[++i]);
         } else if (arg == "--closures") {
             options.closures = true;
         } else if (double* deviation = deviationOption(arg, options)) {
-            if (i + 1 >= argc || !readDeviation(argv[++i], *deviation)) return false;
+            if (i + 1 >= args.size() || !readDeviation(args[++i], *deviation)) return false;
             options.deviationsGiven = true;
         } else if (!arg.empty() && arg[0] != '-' && !options.hasSurvey) {
             options.files.insert(options.files.begin(), arg);
@@ -95,7 +106,6 @@ bool allFilesExist(const std::vector<std::string>& files) {
 }
 
 std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
-    using Mode = Options::Mode;
     const bool wantWindows = options.mode == Mode::Gui || (options.mode == Mode::Automatic && !options.hasSurvey);
     if (wantWindows) {
         // with a survey on the command line the chooser answers with it
@@ -138,17 +148,18 @@ int run(mirval::Platform& platform, const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    mirval::files::reopenClosedStandardStreams();
+    mirval::prepareStandardStreams();
+    const std::vector<std::string> args = mirval::programArguments(argc, argv);
     Options options;
-    if (argc == 2 && std::string(argv[1]) == "--help") {
+    if (args.size() == 2 && args[1] == "--help") {
         std::cout << kUsage;
         return 0;
     }
-    if (argc == 2 && std::string(argv[1]) == "--version") {
+    if (args.size() == 2 && args[1] == "--version") {
         std::cout << "MIRVAL 1.0\n";
         return 0;
     }
-    if (!parse(argc, argv, options)) {
+    if (!parse(args, options)) {
         std::cerr << kUsage;
         return 2;
     }

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "store/stop.hpp"
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 
 namespace mirval {
 
@@ -63,7 +63,7 @@ std::size_t openInOrder(std::vector<SideBySideOutput>& outputs, std::vector<Job>
             continue;
         }
         job.file = &job.ownFile;
-        job.created = !files::exists(outputs[k].name);
+        job.created = !pathExists(outputs[k].name);
         if (!job.file->open(outputs[k].name)) return k;
     }
     return outputs.size();
@@ -72,7 +72,7 @@ std::size_t openInOrder(std::vector<SideBySideOutput>& outputs, std::vector<Job>
 // The files that outputs after a failed one created are taken away again.
 void removeCreatedAfter(std::span<Job> jobs, std::size_t failed) {
     for (std::size_t k = failed + 1; k < jobs.size(); ++k) {
-        if (jobs[k].created) files::remove(jobs[k].output->name);
+        if (jobs[k].created) removeFile(jobs[k].output->name);
     }
 }
 

@@ -2,7 +2,7 @@
 #include "app/run_files.hpp"
 
 #include "store/stop.hpp"
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 
 namespace mirval {
 
@@ -15,16 +15,16 @@ namespace {
 }  // namespace
 
 void RunFiles::claim(const std::string& output, const std::string* profile) {
-    if (files::isSameFile(output, survey_)) {
+    if (isSameFile(output, survey_)) {
         refuse("ARQUIVO DE SAÍDA IGUAL AO LEVANTAMENTO LIDO: ", output,
                "RENOMEIE O ARQUIVO DO LEVANTAMENTO: O MIRVAL NÃO O SUBSTITUI");
     }
-    if (profile != nullptr && files::isSameFile(output, *profile)) {
+    if (profile != nullptr && isSameFile(output, *profile)) {
         refuse("ARQUIVO DE SAÍDA IGUAL AO PERFIL LIDO: ", output,
                "RENOMEIE O ARQUIVO DE PERFIL: O MIRVAL NÃO O SUBSTITUI");
     }
     for (const std::string& earlier : outputs_) {
-        if (files::isSameFile(output, earlier)) {
+        if (isSameFile(output, earlier)) {
             refuse("ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: ", output,
                    "RENOMEIE O ARQUIVO DE PERFIL: O MIRVAL NÃO SUBSTITUI O QUE JÁ GRAVOU");
         }

@@ -60,13 +60,23 @@ private:
     DesktopConsole console_;
 };
 
+// FLTK ends the process when it cannot open the X display: try it first. The
+// Windows desktop is always there.
+bool openDisplay() {
+#ifdef _WIN32
+    return true;
+#else
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return false;
+    fl_open_display(display);
+    return true;
+#endif
+}
+
 }  // namespace
 
 std::unique_ptr<Platform> makeDesktopPlatform(const std::vector<std::string>& chooserAnswers) {
-    // FLTK ends the process when it cannot open the display: try it first.
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return nullptr;
-    fl_open_display(display);
+    if (!openDisplay()) return nullptr;
     Fl::scheme("gtk+");
     return std::make_unique<DesktopPlatform>(chooserAnswers);
 }

@@ -2,9 +2,8 @@
 #include "dialogs/desktop_text.hpp"
 
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
+#include "system/file_system.hpp"
 #include "text/utf8.hpp"
 
 namespace mirval::desktop {
@@ -68,10 +67,8 @@ std::string filterList(const std::vector<FileFilter>& filters) {
 }
 
 std::string startingFolder(const std::string& proposed) {
-    std::error_code error;
-    if (!proposed.empty() && std::filesystem::is_directory(proposed, error)) return proposed;
-    const auto current = std::filesystem::current_path(error);
-    return error ? std::string(".") : current.string();
+    if (!proposed.empty() && isDirectory(proposed)) return proposed;
+    return currentFolder();
 }
 
 }  // namespace mirval::desktop

@@ -1,11 +1,11 @@
 // Running a dialog with its button actions; the chooser's rule for files.
 #include "dialogs/platform.hpp"
 
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 
 namespace mirval {
 
-bool isChoosableFile(const std::string& path) { return files::isRegularFile(path); }
+bool isChoosableFile(const std::string& path) { return isRegularFile(path); }
 
 std::string notChoosableMessage(const std::string& path) { return "mirval: arquivo não encontrado: " + path; }
 

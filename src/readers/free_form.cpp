@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "store/stop.hpp"
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 #include "text/format.hpp"
 
 namespace mirval {
@@ -65,7 +65,7 @@ long long magnitudeOf(std::string_view s) {
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
-    std::FILE* file = files::open(path, "rb");
+    std::FILE* file = openFile(path, "rb");
     if (file == nullptr) return false;
     std::string text;
     if (std::fseek(file, 0, SEEK_END) == 0) {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "text/file_system.hpp"
+#include "system/file_system.hpp"
 
 namespace mirval {
 
@@ -41,7 +41,7 @@ bool OutputFile::open(const std::string& path) {
     close();
     failed_ = false;
     inMemory_ = false;
-    file_ = files::open(path, "wb");
+    file_ = openFile(path, "wb");
     if (file_ == nullptr) return false;
     std::setvbuf(file_, nullptr, _IONBF, 0);  // the buffer here is the only one
     return true;

@@ -10,6 +10,8 @@
 
 #include "dialogs/text_platforms.hpp"
 #include "store/stop.hpp"
+#include "support/files.hpp"
+#include "support/run_program.hpp"
 
 namespace fs = std::filesystem;
 using mirval::ScriptedPlatform;
@@ -125,21 +127,12 @@ TEST(Program, BatchRunOnUnsupportedFile) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::ofstream(folder / "nada.dat") << "x\n";
-    const std::string command = "cd '" + folder.string() + "' && '" + MIRVAL_BINARY +
-                                "' nada.dat >console.out 2>stderr.out </dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream console(folder / "console.out");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(console), {}),
-              "FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO\n");
+    EXPECT_EQ(mirval::test::runProgram(folder, "nada.dat"), 1);
+    EXPECT_EQ(mirval::test::readFile(folder / "console.out"), "FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO\n");
     EXPECT_EQ(fs::file_size(folder / "nada.res"), 0u);
 
     // a survey path that does not exist is refused before anything is created
-    const std::string missing = "cd '" + folder.string() + "' && '" + MIRVAL_BINARY +
-                                "' sumiu.orv >/dev/null 2>&1 </dev/null";
-    const int refused = std::system(missing.c_str());
-    EXPECT_EQ(WEXITSTATUS(refused), 1);
+    EXPECT_EQ(mirval::test::runProgram(folder, "sumiu.orv"), 1);
     EXPECT_FALSE(fs::exists(folder / "sumiu.res"));
     fs::remove_all(folder);
 }

@@ -13,6 +13,7 @@
 #include "dialogs/text_platforms.hpp"
 #include "store/store.hpp"
 #include "support/profile_files.hpp"
+#include "support/run_program.hpp"
 #include "writers/dxf/dxf_items.hpp"
 
 namespace mirval {
@@ -73,9 +74,8 @@ TEST(ProfileBatch, TwoProfileFilesOneRejected) {
     fs::copy_file(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden/exemplo/input/exemplo.orv", folder / "exemplo.orv");
     std::ofstream(folder / "outro.txt") << "ORV nao e perfil\n";
     std::ofstream(folder / "lago.prr") << test::profileHead("prf", "Lago") << "EXT0 E1 D\nE1 E2 E\n";
-    const std::string command = "cd '" + folder.string() + "' && '" + MIRVAL_BINARY +
-                                "' exemplo.orv --profile lago.prr --profile outro.txt >console.txt 2>stderr.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(test::runProgram(folder, "exemplo.orv --profile lago.prr --profile outro.txt", "console.txt", "stderr.txt"),
+              0);
 
     // the title echo, the report, the rejection of the second file, then the credits
     const std::string expected =

@@ -4,6 +4,7 @@
 # expected fails the case too. One diff compares the whole folder: details are
 # looked up only for the files that differ.
 # usage: run_case.sh MIRVAL_BINARY CASE_FOLDER
+# MIRVAL_EMULATOR, when set, runs the program (wine for a Windows build).
 set -u
 binary=$1
 case_dir=${2%/}
@@ -14,7 +15,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$case_dir"/input/* "$work"/
 read -r -a words <"$case_dir/command"
-(cd "$work" && "$binary" "${words[@]:1}" >console.txt 2>stderr.out </dev/null)
+read -r -a emulator <<<"${MIRVAL_EMULATOR:-}"
+(cd "$work" && "${emulator[@]}" "$binary" "${words[@]:1}" >console.txt 2>stderr.out </dev/null)
 echo "$?" >"$work/status"
 
 first_difference() {

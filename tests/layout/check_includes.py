@@ -1,18 +1,19 @@
 #!/usr/bin/env python3
 """Checks that no include in src/ runs upward: a folder includes only its own
 files and folders of lower levels. The levels follow the run:
-  4 app                          start-up, driver, views of a finished run
-  3 readers, reduction, analyses what fills the store and works out figures
-  2 writers/<kind>               the writers, side by side (none includes another)
-  1 store, dialogs               the survey store, the dialog services
-  0 text, geo                    the fixed-format text layer, the UTM projection
+  5 app                          start-up, driver, views of a finished run
+  4 readers, reduction, analyses what fills the store and works out figures
+  3 writers/<kind>               the writers, side by side (none includes another)
+  2 store, dialogs               the survey store, the dialog services
+  1 text, geo                    the fixed-format text layer, the UTM projection
+  0 system                       files by UTF-8 names, the process's start-up
 usage: check_includes.py SRC_FOLDER"""
 import pathlib
 import re
 import sys
 
-LEVELS = {"text": 0, "geo": 0, "store": 1, "dialogs": 1, "writers": 2,
-          "readers": 3, "reduction": 3, "analyses": 3, "app": 4}
+LEVELS = {"system": 0, "text": 1, "geo": 1, "store": 2, "dialogs": 2, "writers": 3,
+          "readers": 4, "reduction": 4, "analyses": 4, "app": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
 

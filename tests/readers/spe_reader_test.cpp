@@ -6,6 +6,7 @@
 
 #include "readers/readers.hpp"
 #include "support/reader_run.hpp"
+#include "support/run_program.hpp"
 
 namespace mirval {
 namespace {
@@ -142,8 +143,7 @@ TEST(SpeSurvey, ScaledListingsInCentimetres) {
     std::filesystem::create_directories(folder);
     testing::writeFile(folder / "escala.spe", "G\nL\nE\n500 0.0\nS0 1000.00 2000.00 100.00 2.00 -23\n"
                                               "S0   S1   10.00H N  0.0E  0.00G  1.00M  0.00\n");
-    const std::string command = "cd '" + folder.string() + "' && '" MIRVAL_BINARY "' escala.spe >console.txt 2>/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(test::runProgram(folder, "escala.spe", "console.txt"), 0);
     const std::string listing = readFile(folder / "escala.res");
     EXPECT_NE(listing.find("ESCALA=1:500. COORD. EM CM"), std::string::npos);
     EXPECT_NE(listing.find("X(S1)=    200.00  Y(S1)=     402.00  Z(S1)=  20.00"), std::string::npos) << listing;

@@ -1,0 +1,25 @@
+// Windows file names are UTF-16: the narrow file functions would pass a path
+// through the ANSI code page, losing every character outside it.
+#include <windows.h>
+
+#include "system/file_system.hpp"
+#include "system/wide_text.hpp"
+
+namespace mirval {
+
+std::filesystem::path pathFromUtf8(const std::string& utf8Path) { return wideFromUtf8(utf8Path); }
+
+std::string utf8FromPath(const std::filesystem::path& path) { return utf8FromWide(path.native()); }
+
+std::FILE* openFile(const std::string& utf8Path, const char* mode) {
+    return _wfopen(wideFromUtf8(utf8Path).c_str(), wideFromUtf8(mode).c_str());
+}
+
+// Windows file names ignore letter case: "EXEMPLO_3d.dxf" is "exemplo_3D.dxf".
+bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
+    const std::wstring wideA = wideFromUtf8(a), wideB = wideFromUtf8(b);
+    return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                                static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+}
+
+}  // namespace mirval
