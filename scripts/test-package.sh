@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$jobs" --target mirval
+cmake --build "$build" -j "$jobs" --target mirval mirval_desktop_module
 (cd "$build" && cpack -G DEB -B "$build/package" >/dev/null)
 version=$(sed -n 's/^project(mirval VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 deb=$root/dist/mirval_${version}_amd64.deb
@@ -29,7 +29,7 @@ fail() {
 
 # --- the files --------------------------------------------------------------------
 dpkg-deb -x "$deb" "$work/root"
-for file in usr/bin/mirval usr/share/applications/mirval.desktop usr/share/icons/hicolor/scalable/apps/mirval.svg \
+for file in usr/bin/mirval usr/lib/mirval/mirval-desktop.so usr/share/applications/mirval.desktop usr/share/icons/hicolor/scalable/apps/mirval.svg \
     usr/share/icons/hicolor/48x48/apps/mirval.png usr/share/doc/mirval/README.md \
     usr/share/doc/mirval/guia-do-usuario.md; do
     [ -s "$work/root/$file" ] || fail "$file is not in the package"

@@ -86,6 +86,9 @@ void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& o
         for (const std::string_view tag : copyTagsOf(*format)) files.claim(copyNameOf(input.path, input.type, tag));
     }
     if (options.closureReport) files.claim(n.closureReport);
+    for (const std::string& profile : options.profileFiles) {
+        files.planProfileDrawing(profileDrawingNameOf(profile), profile);
+    }
 }
 
 using Writer = void (*)(const Store&, OutputFile&);

@@ -16,6 +16,9 @@ namespace mirval {
 struct RunOptions {
     // --closures: the loop-closure report NAME.fch, with these standard deviations
     std::optional<InstrumentErrors> closureReport;
+    // the profile files of the command line, whose drawings are claimed with the
+    // survey's outputs
+    std::vector<std::string> profileFiles;
 };
 
 class Driver {

@@ -123,6 +123,7 @@ std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
 int run(mirval::Platform& platform, const Options& options) {
     mirval::RunOptions runOptions;
     if (options.closures) runOptions.closureReport = options.deviations;
+    if (options.hasSurvey) runOptions.profileFiles.assign(options.files.begin() + 1, options.files.end());
     mirval::Driver driver(platform, runOptions);
     int status = 0;
     try {

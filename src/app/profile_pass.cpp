@@ -45,7 +45,7 @@ bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, 
     const auto pass = std::make_unique<ProfilePass>();
     if (!readProfile(*profileFile, s, *pass, console)) return true;
     const std::string drawingName = profileDrawingNameOf(*profileFile);
-    files.claim(drawingName, &*profileFile);
+    files.claimProfileDrawing(drawingName, *profileFile);
     writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
     reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
     return true;

@@ -32,4 +32,16 @@ void RunFiles::claim(const std::string& output, const std::string* profile) {
     outputs_.push_back(output);
 }
 
+void RunFiles::planProfileDrawing(const std::string& drawing, const std::string& profile) {
+    claim(drawing, &profile);
+    plannedDrawings_.emplace_back(drawing, profile);
+}
+
+void RunFiles::claimProfileDrawing(const std::string& drawing, const std::string& profile) {
+    for (const auto& planned : plannedDrawings_) {
+        if (planned.first == drawing && planned.second == profile) return;
+    }
+    claim(drawing, &profile);
+}
+
 }  // namespace mirval

@@ -3,6 +3,7 @@
 // may replace the survey, the profile file being read, or another output of the
 // run; each output is claimed before anything is created.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mirval {
@@ -16,9 +17,17 @@ public:
     // or an output claimed before.
     void claim(const std::string& output, const std::string* profile = nullptr);
 
+    // Claims the drawing of a profile file known before the run (one given on
+    // the command line), so that a clash stops the run before it creates anything.
+    void planProfileDrawing(const std::string& drawing, const std::string& profile);
+    // Claims the drawing of the profile file chosen for a pass; one planned for
+    // that file is its own already.
+    void claimProfileDrawing(const std::string& drawing, const std::string& profile);
+
 private:
     std::string survey_;
     std::vector<std::string> outputs_;
+    std::vector<std::pair<std::string, std::string>> plannedDrawings_;  // drawing, profile file
 };
 
 }  // namespace mirval
