@@ -12,22 +12,18 @@ golden=$3
 shots=$4
 case_dir=$golden/exemplo
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../support/virtual_display.sh
+. "$here/../support/virtual_display.sh"
+shot_prefix=""
 [ "$with_fltk" = ON ] || skip "mirval was built without FLTK"
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+require_display_tools
 
 # a build with AddressSanitizer: the system libraries' own caches are no leak of ours
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/desktop_windows.lsan${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$here/desktop_windows.lsan${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 work=$(mktemp -d)
 work=$(cd "$work" && pwd -P)
-xvfb_pid=""
-mirval_pid=""
 cleanup() {
     [ -n "$mirval_pid" ] && kill "$mirval_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
@@ -45,70 +41,11 @@ fail() {
     exit 1
 }
 
-# --- the X server, on a display it picks itself ---------------------------
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb did not start: $(head -3 "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")"
+start_virtual_display
 # the file dialog keeps its recent-files list under HOME
 export HOME=$work/home
 mkdir -p "$HOME/.local/share" "$shots"
 rm -f "$shots"/*.png
-
-# --- window helpers ---------------------------------------------------------
-# The id of a visible window whose caption matches the pattern, other than
-# the ids given after it (a second window of the same caption).
-wait_window() {
-    local pattern=$1 id
-    shift
-    for _ in $(seq 150); do
-        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
-            case " $* " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
-        done
-        kill -0 "$mirval_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-wait_closed() {
-    local id=$1
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$id" || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Keys to a window, as typed by the user once it has the keyboard focus.
-keys() {
-    local id=$1
-    shift
-    timeout 10 xdotool windowfocus --sync "$id" || fail "window $id took no focus"
-    xdotool key --delay 80 "$@"
-}
-
-type_text() {
-    local id=$1
-    timeout 10 xdotool windowfocus --sync "$id" || fail "window $id took no focus"
-    xdotool type --delay 40 "$2"
-}
-
-# Lets the window paint, then saves it.
-shot() {
-    sleep 0.6
-    import -window "$1" "$shots/$2.png" || fail "no screenshot of $2"
-    echo "screenshot: $shots/$2.png"
-}
-
-shot_of_screen() {
-    [ -n "$xvfb_pid" ] && import -window root "$shots/$1-screen.png" 2>/dev/null &&
-        echo "screenshot: $shots/$1-screen.png"
-}
 
 # The file dialog: the file's full path typed (a "/" opens the name field of
 # the GTK dialog, which shows the file list first), then Enter.
@@ -125,17 +62,6 @@ choose_file() {
 start_program() {
     (cd "$work/run" && exec "$binary" >"$work/console.out" 2>"$work/stderr.out" </dev/null) &
     mirval_pid=$!
-}
-
-wait_program_end() {
-    for _ in $(seq 100); do
-        kill -0 "$mirval_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$mirval_pid" 2>/dev/null && fail "$1"
-    wait "$mirval_pid"
-    status=$?
-    mirval_pid=""
 }
 
 mkdir -p "$work/run"

@@ -17,18 +17,15 @@ golden=$3
 shots=$4
 case_dir=$golden/exemplo
 
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../support/virtual_display.sh
+. "$here/../support/virtual_display.sh"
+shot_prefix=windows-
+window_wait_tries=300
+require_display_tools
 
 work=$(mktemp -d)
 work=$(cd "$work" && pwd -P)
-xvfb_pid=""
-mirval_pid=""
 # wine's desktop process keeps the display of the session it started in: the
 # test runs in a session of its own, ended with the virtual X server.
 "$emulator" wineserver -w
@@ -42,57 +39,13 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
-    [ -n "$xvfb_pid" ] && import -window root "$shots/windows-failure-screen.png" 2>/dev/null &&
-        echo "screenshot: $shots/windows-failure-screen.png"
+    shot_of_screen failure
     exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb did not start: $(head -3 "$work/xvfb.log")"
-export DISPLAY=":$(head -1 "$work/display")"
+start_virtual_display
 mkdir -p "$shots"
 rm -f "$shots"/windows-*.png
-
-# The id of a visible window whose caption matches, other than the ids given after it.
-wait_window() {
-    local pattern=$1 id
-    shift
-    for _ in $(seq 300); do
-        for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
-            case " $* " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
-        done
-        kill -0 "$mirval_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-wait_closed() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-focus() { timeout 10 xdotool windowfocus --sync "$1" || fail "window $1 took no focus"; }
-
-keys() {
-    focus "$1"
-    shift
-    xdotool key --delay 80 "$@"
-}
-
-shot() {
-    sleep 0.6
-    import -window "$1" "$shots/windows-$2.png" || fail "no screenshot of $2"
-    echo "screenshot: $shots/windows-$2.png"
-}
 
 # The Windows file dialog opens on C:\ with its name field selected: the
 # file's full Windows path is typed over the proposed name.
@@ -101,8 +54,7 @@ choose_file() {
     local chooser
     chooser=$(wait_window '^select_file File$') || fail "no file dialog"
     [ -n "${1:-}" ] && shot "$chooser" "$1"
-    focus "$chooser"
-    xdotool type --delay 40 "$run_folder\\$2"
+    type_text "$chooser" "$run_folder\\$2"
     sleep 0.3
     keys "$chooser" Return
     wait_closed "$chooser" || fail "the file dialog did not close"
@@ -114,18 +66,6 @@ start_program() {
     shift
     (cd "$folder" && exec "$emulator" "$program" "$@" >"$work/console.out" 2>"$work/stderr.out" </dev/null) &
     mirval_pid=$!
-}
-
-wait_program_end() {
-    for _ in $(seq 100); do
-        kill -0 "$mirval_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$mirval_pid" 2>/dev/null && fail "$1"
-    wait "$mirval_pid"
-    status=$?
-    mirval_pid=""
-    [ "$status" -eq 0 ] || fail "exit status $status"
 }
 
 mkdir -p "$work/Ωmega"
@@ -164,6 +104,7 @@ wait_closed "$plan" || fail "Escape did not close the plan view"
 keys "$console" f
 
 wait_program_end "closing the console window did not end the program"
+[ "$status" -eq 0 ] || fail "exit status $status"
 
 # The files of the golden case; the console log names the files by the
 # paths typed into the dialog.
@@ -199,6 +140,7 @@ keys "$prompt" e
 wait_closed "$prompt" || fail "Exit did not close the profile prompt"
 keys "$console" f
 wait_program_end "a survey given to mirval.exe: closing the console window did not end the program"
+[ "$status" -eq 0 ] || fail "a survey given to mirval.exe: exit status $status"
 cmp -s "$case_dir/expected/exemplo.res" "$work/aberto/exemplo.res" || fail "a survey given to mirval.exe: exemplo.res differs"
 
 echo "windows desktop: $checked files identical, exit status 0; a survey given to mirval.exe opens the windows"
