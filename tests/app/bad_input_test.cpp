@@ -76,7 +76,7 @@ struct Case {
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
 // The run's folder: the system's temporary folder, a name per case.
-fs::path folderOf(const std::string& caseName) { return fs::temp_directory_path() / ("mirval-bad-" + caseName); }
+fs::path folderOf(const std::string& caseName) { return mirval::test::scratchFolder() / ("bad-" + caseName); }
 
 std::string exemploSurvey() {
     return mirval::test::readFile(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden/exemplo/input/exemplo.orv");
@@ -305,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, BadInput, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return info.param.name; });
 
 TEST(BadInput, NamesLongerThan32BytesAreCutNotRejected) {
-    const fs::path folder = fs::temp_directory_path() / "mirval-long-names";
+    const fs::path folder = mirval::test::scratchFolder() / "long-names";
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::string longName(40, 'L');

@@ -23,7 +23,7 @@ class DriverRun : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() /
+        folder_ = mirval::test::scratchFolder() /
                   ("mirval-driver-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -123,7 +123,7 @@ TEST_F(DriverRun, TextInputTakesItsTypeFromTheFirstLine) {
 }
 
 TEST(Program, BatchRunOnUnsupportedFile) {
-    const fs::path folder = fs::temp_directory_path() / "mirval-batch-unsupported";
+    const fs::path folder = mirval::test::scratchFolder() / "batch-unsupported";
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::ofstream(folder / "nada.dat") << "x\n";

@@ -12,14 +12,20 @@
 
 namespace mirval::test {
 
-// A folder of this test process in the system's temporary folder.
+// A folder of this test process in the system's temporary folder, removed
+// with everything in it when the process ends.
 inline std::filesystem::path scratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto p = std::filesystem::temp_directory_path() / ("mirval_test_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return folder;
+    struct Folder {
+        std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("mirval_test_" + std::to_string(::getpid()));
+        Folder() { std::filesystem::create_directories(path); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
 }
 
 inline std::string readFile(const std::filesystem::path& path) {

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/files.hpp"
+
 namespace mirval {
 namespace {
 
@@ -25,7 +27,8 @@ protected:
         fs::remove_all(pathFromUtf8(root_));
     }
 
-    const std::string root_ = utf8FromPath(fs::temp_directory_path() / "mirval-utf8");
+    // a folder of this test process: ctest runs the two tests side by side
+    const std::string root_ = utf8FromPath(test::scratchFolder() / "utf8");
     const std::string folder_ = root_ + "/Ωmega";
     const std::string file_ = folder_ + "/p€14.orv";
     fs::path previous_;
