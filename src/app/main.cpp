@@ -27,8 +27,11 @@ constexpr const char* kUsage =
     "  LEVANTAMENTO       modo batch: processa o arquivo sem perguntas\n"
     "  --profile PERFIL   processa também este arquivo de perfil (repetível)\n"
     "  --closures         escreve também NOME.fch, os fechamentos dos laços\n"
+    "  --adjust [--float LINHA[,LINHA...]]  fecha os laços, escreve NOME.aju\n"
     "  --sd-distance M, --sd-azimuth GRAUS, --sd-inclination GRAUS\n"
     "                     desvios padrão das leituras (0.05 m, 0.5 e 0.5 graus)\n"
+    "  --declination auto, --grid-convergence\n"
+    "                     declinação do IGRF-14, convergência meridiana da UTM\n"
     "  --gui              força as janelas\n"
     "  --terminal         força o terminal\n"
     "  --help, --version\n";
