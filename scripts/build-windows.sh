@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds MIRVAL for 64-bit Windows on a Debian 12 machine and packs
 # dist/mirval-VERSION-win64.zip: the programs (mirval.exe for a double-click,
-# mirval.com for cmd), README, licences, the user guide and the example survey
-# with its profile. Installs what it needs with apt-get first.
+# mirval.com for cmd), README, licences, the user guide as a page
+# (guia-do-usuario.html, made by the build) and the example survey with its
+# profile. Installs what it needs with apt-get first.
 #
 # FLTK is built once from third_party/fltk (and GoogleTest from Debian's
 # sources, for the tests) into build-windows/deps; later runs reuse them.
@@ -75,7 +76,7 @@ for program in mirval.exe mirval.com; do
     x86_64-w64-mingw32-strip -o "$stage/$program" "$build/$program"
 done
 cp "$root/README.md" "$stage/README.md"
-cp "$root/docs/guia-do-usuario.md" "$stage/guia-do-usuario.md"
+cp "$build/guia-do-usuario.html" "$stage/guia-do-usuario.html"
 # the program's licence, GPL-2.0-or-later, in the tree's LICENSE
 if [ -f "$root/LICENSE" ]; then
     cp "$root/LICENSE" "$stage/LICENSE.txt"
