@@ -19,7 +19,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 "$root/scripts/install-deps.sh"
 # Debian's build flags with every hardening feature; the program's outputs
 # must stay byte-identical (the golden cases below).
-flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+flags() { (cd "$root" && DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"); }
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMIRVAL_TESTS=OFF -DMIRVAL_BENCH=OFF \
     -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" \
     -DCMAKE_MODULE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
