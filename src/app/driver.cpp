@@ -141,6 +141,7 @@ void Driver::MIRVAL() {
     if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
     RunLog log{console, resultListing};
     readSurvey(s, input, log);
+    s.azimuthCorrection = s.header.declination;
     writeCopies(s, input);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);

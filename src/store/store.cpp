@@ -45,6 +45,7 @@ void initialiseScalars(Store& s) {
     s.facts = SurveyFacts{};
     s.statistics = SurveyStatistics{};
     s.ceilingTolerance = 10.0;
+    s.azimuthCorrection = 0;
 }
 
 void fillWall(WallPoints& p) {

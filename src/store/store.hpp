@@ -103,6 +103,9 @@ struct Store {
     int unresolvedCount = 0;
     SurveyStatistics statistics;  // the cave's extent, worked out after the reduction
     int exchangeZone = 0;         // the UTM zone the KML conversions leave: Therion and Compass print it
+    // The turn every azimuth gets, in degrees, from the azimuths as read to the
+    // grid of the coordinates: the header's declination unless the run sets another.
+    double azimuthCorrection = 0;
     // Chunks of rows and of stations that hold their initial values (see newStore).
     std::array<bool, kChunks> preparedRows, preparedStations;
 };
