@@ -367,6 +367,11 @@ void setCeilingElevations(Store& s, int closures) {
     for (int k = 1; k <= closures; ++k) setCeilingElevation(s.stations, kFirstDuplicateStation - 1 + k);
 }
 
+void placeWallsAndCeilings(Store& s) {
+    if (s.facts.hasWallReadings) placeWallPoints(s);
+    setCeilingElevations(s, s.lineCount - s.inputLineCount);
+}
+
 // The rows no pass could reach, in row order.
 void listUnresolvedLines(Store& s) {
     s.unresolvedCount = 0;
@@ -382,10 +387,18 @@ void reduceSurvey(Store& s, RunLog& log) {
     start(s);
     runFirstPass(red);
     runLaterPasses(red);
-    if (s.facts.hasWallReadings) placeWallPoints(s);
-    setCeilingElevations(s, red.closures);
     s.inputLineCount = s.lineCount - red.closures;
+    placeWallsAndCeilings(s);
     listUnresolvedLines(s);
+}
+
+void computeDerivedValues(Store& s) {
+    const ShotTable& sh = s.shots;
+    for (int i = 1; i <= s.lineCount; ++i) {
+        const int fixed = sh.resolved[i];
+        if (fixed != 0 && (fixed == sh.base[i] || fixed == sh.sighted[i])) measureFromCoordinates(s, i);
+    }
+    placeWallsAndCeilings(s);
 }
 
 }  // namespace mirval
