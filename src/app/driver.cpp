@@ -148,10 +148,25 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
 Driver::Driver(Platform& platform, RunOptions options)
     : platform_(platform), options_(options), store_(newStore()) {}
 
+// The start window; a windowed run shows its check boxes as the user left them.
+std::optional<std::string> Driver::chooseSurvey() {
+    adjustmentRequest_ = options_.adjustment;
+    if (!platform_.offersViews()) return FILTER(platform_);
+    StartChoices choices = rememberedStartChoices();
+    choices.adjustNetwork = choices.adjustNetwork || adjustmentRequest_.has_value();
+    std::optional<std::string> chosen = FILTER(platform_, &choices);
+    rememberStartChoices(choices);
+    if (!choices.adjustNetwork) {
+        adjustmentRequest_.reset();
+    } else if (!adjustmentRequest_) {
+        adjustmentRequest_ = AdjustmentRequest{options_.closureReport.value_or(InstrumentErrors{}), {}};
+    }
+    return chosen;
+}
+
 void Driver::MIRVAL() {
     Store& s = *store_;
-    const std::optional<std::string> chosen = FILTER(platform_);
-    adjustmentRequest_ = options_.adjustment;
+    const std::optional<std::string> chosen = chooseSurvey();
     // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
     if (!chosen) return;
 

@@ -39,6 +39,7 @@ public:
     std::vector<RunView> finishedViews() const;
 
 private:
+    std::optional<std::string> chooseSurvey();
     void analyseLoops(Store& s, const std::string& surveyPath);
     void writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing);
 
@@ -47,7 +48,7 @@ private:
     StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it
     std::optional<ClosureAnalysis> closures_;  // of the dead-reckoned network, when reported or viewed
     std::string closureReportName_;
-    std::optional<AdjustmentRequest> adjustmentRequest_;  // from the command line
+    std::optional<AdjustmentRequest> adjustmentRequest_;  // from the command line or the start window
     std::optional<AdjustmentResults> adjustment_;
     std::string adjustmentReportName_;
     StorePtr reckoned_;  // the store before the adjustment, for the files that carry the readings
