@@ -20,7 +20,7 @@ TEST(UserSettings, KeptInAFolderOfTheirOwnAndReadBackWhateverTheFileHolds) {
     UserSettings settings(file);
     settings.setFlag("ajustar-rede", true);
     EXPECT_TRUE(settings.save());
-    std::ofstream(pathFromUtf8(file), std::ios::app) << "lixo sem igual\r\n=1\noutra=x\r\n";
+    std::ofstream(pathFromUtf8(file), std::ios::app | std::ios::binary) << "lixo sem igual\r\n=1\noutra=x\r\n";
     UserSettings again(file);
     EXPECT_TRUE(again.flag("ajustar-rede"));
     again.setFlag("ajustar-rede", false);
