@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     mirval::RunLog log{console, listing};
     try {
         mirval::LERTXT(s, argv[1], "orv", log);
+        s.azimuthCorrection = s.header.declination;
         mirval::reduceSurvey(s, log);
     } catch (const mirval::RunStop& stop) {
         std::fprintf(stderr, "the survey could not be read: %s\n",

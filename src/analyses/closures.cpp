@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "legs/leg.hpp"
+
 namespace mirval {
 
 // How a loop is judged
@@ -13,8 +15,9 @@ namespace mirval {
 // Every reading of a line has a standard deviation: the distance moves the end
 // of the shot along it, the azimuth across it in the horizontal plane (by the
 // horizontal distance times the angle), the inclination across it in its
-// vertical plane (by the distance times the angle). Summed over the lines of a
-// loop these give the 3x3 covariance C of the misclosure m.
+// vertical plane (by the distance times the angle): the leg model's
+// covariance. Summed over the lines of a loop these give the 3x3 covariance C
+// of the misclosure m.
 //
 // The ratio is the misclosure's Mahalanobis length sqrt(m' C^-1 m): how many
 // standard deviations it is off, in its own direction. A plain length over an
@@ -25,124 +28,27 @@ namespace mirval {
 // smaller than the compass allows sideways. The expected value printed beside
 // the misclosure is the one-standard-deviation reach in the misclosure's
 // direction, |m| / ratio, so the ratio is exactly misclosure over expected.
+// Without blunders m' C^-1 m follows the chi-square law with 3 degrees of
+// freedom: the verdicts are its 95 % and 99.9 % points, not a number of
+// standard deviations of a single reading.
 
 namespace {
 
-using Vec = std::array<double, 3>;
-
-Vec operator+(const Vec& a, const Vec& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-Vec operator-(const Vec& a, const Vec& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-Vec operator*(double k, const Vec& a) { return {k * a[0], k * a[1], k * a[2]}; }
-double dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-double length(const Vec& a) { return std::sqrt(dot(a, a)); }
-
-// A symmetric 3x3 matrix.
-struct Sym {
-    double xx = 0, xy = 0, xz = 0, yy = 0, yz = 0, zz = 0;
-
-    void addOuter(const Vec& u, double weight) {
-        xx += weight * u[0] * u[0];
-        xy += weight * u[0] * u[1];
-        xz += weight * u[0] * u[2];
-        yy += weight * u[1] * u[1];
-        yz += weight * u[1] * u[2];
-        zz += weight * u[2] * u[2];
-    }
-    void add(const Sym& o) {
-        xx += o.xx, xy += o.xy, xz += o.xz, yy += o.yy, yz += o.yz, zz += o.zz;
-    }
-    double trace() const { return xx + yy + zz; }
-    Vec times(const Vec& v) const {
-        return {xx * v[0] + xy * v[1] + xz * v[2], xy * v[0] + yy * v[1] + yz * v[2],
-                xz * v[0] + yz * v[1] + zz * v[2]};
-    }
-    double quadratic(const Vec& v) const { return dot(v, times(v)); }
-    Sym inverse() const {
-        const double cxx = yy * zz - yz * yz;
-        const double cxy = xz * yz - xy * zz;
-        const double cxz = xy * yz - xz * yy;
-        const double det = xx * cxx + xy * cxy + xz * cxz;
-        return {cxx / det, cxy / det, cxz / det, (xx * zz - xz * xz) / det, (xy * xz - xx * yz) / det,
-                (xx * yy - xy * xy) / det};
-    }
-};
-
-double radians(double degrees) { return degrees * kPi / 180; }
-double degrees(double radians) { return radians * 180 / kPi; }
-
-// One line's shot as the reduction computes it, base to sighted station:
-// DHOR along the azimuth plus declination, DES up. DES holds the instrument
-// heights HcB - HcV besides the rise of the line of sight.
-struct Shot {
-    double azimuth = 0;  // as read, without declination
-    double sinA = 0, cosA = 0;
-    double dhor = 0, rise = 0, offset = 0;
-    double sight = 0;  // length of the line of sight
-    Vec vector{};
-
-    Shot(const Store& s, int row) {
-        const ShotTable& sh = s.shots;
-        azimuth = sh.az[row];
-        const double a = radians(sh.az[row] + s.header.declination);
-        sinA = std::sin(a);
-        cosA = std::cos(a);
-        dhor = sh.dhor[row];
-        offset = sh.hcb[row] - sh.hcv[row];
-        rise = sh.des[row] - offset;
-        sight = std::sqrt(dhor * dhor + rise * rise);
-        vector = {sinA * dhor, cosA * dhor, sh.des[row]};
-    }
-    // Unit vector of the line of sight; level along the azimuth for a zero shot.
-    Vec along() const {
-        if (sight == 0) return {sinA, cosA, 0};
-        return {sinA * dhor / sight, cosA * dhor / sight, rise / sight};
-    }
-    double inclination() const { return sight == 0 ? 0 : degrees(std::atan2(rise, dhor)); }
-};
-
-// The shot with one reading replaced, computed the reduction's way.
-Vec withDistance(const Shot& shot, double distance) {
-    const Vec u = shot.along();
-    const double dhor = distance * std::sqrt(u[0] * u[0] + u[1] * u[1]);
-    return {shot.sinA * dhor, shot.cosA * dhor, distance * u[2] + shot.offset};
-}
-
-Vec withAzimuth(const Store& s, const Shot& shot, double azimuth) {
-    const double a = radians(azimuth + s.header.declination);
-    return {std::sin(a) * shot.dhor, std::cos(a) * shot.dhor, shot.vector[2]};
-}
-
-Vec withInclination(const Shot& shot, double inclination) {
-    const double c = radians(inclination);
-    const double dhor = shot.sight * std::cos(c);
-    return {shot.sinA * dhor, shot.cosA * dhor, shot.sight * std::sin(c) + shot.offset};
-}
-
-// Covariance of one line's vector from the three standard deviations.
-Sym lineCovariance(const Shot& shot, const InstrumentErrors& sd) {
-    const Vec u = shot.along();
-    const double horizontal = std::sqrt(u[0] * u[0] + u[1] * u[1]);
-    const Vec across = {shot.cosA, -shot.sinA, 0};
-    const Vec upward = {-u[2] * shot.sinA, -u[2] * shot.cosA, horizontal};
-    const double sa = shot.dhor * radians(sd.azimuth);
-    const double si = shot.sight * radians(sd.inclination);
-    Sym c;
-    c.addOuter(u, sd.distance * sd.distance);
-    c.addOuter(across, sa * sa);
-    c.addOuter(upward, si * si);
-    return c;
-}
+// The square roots of the 95 % and 99.9 % points of the chi-square law with 3
+// degrees of freedom (7.81 and 16.27), as the report prints them.
+constexpr double kGoodRatio = 2.80;
+constexpr double kAcceptableRatio = 4.03;
 
 ClosureVerdict verdictOf(double ratio) {
-    if (ratio <= 2) return ClosureVerdict::good;
-    if (ratio <= 3) return ClosureVerdict::acceptable;
+    if (ratio <= kGoodRatio) return ClosureVerdict::good;
+    if (ratio <= kAcceptableRatio) return ClosureVerdict::acceptable;
     return ClosureVerdict::suspect;
 }
 
 // A loop while it is analysed: its record and the inverse of its covariance.
 struct LoopWork {
     LoopClosure closure;
-    Sym weight;
+    Sym3 weight;
     double chi2 = 0;  // squared ratio
 };
 
@@ -231,9 +137,8 @@ private:
 class Analysis {
 public:
     Analysis(const Store& s, const InstrumentErrors& sd) : s_(s), sd_(sd) {
-        shots_.reserve(static_cast<std::size_t>(s.inputLineCount) + 1);
-        shots_.emplace_back(s, 0);
-        for (int r = 1; r <= s.inputLineCount; ++r) shots_.emplace_back(s, r);
+        legs_.reserve(static_cast<std::size_t>(s.inputLineCount) + 1);
+        for (int r = 0; r <= s.inputLineCount; ++r) legs_.emplace_back(s, r);
     }
 
     ClosureAnalysis run() {
@@ -256,17 +161,14 @@ private:
         const int v = loop.original;
         loop.misclosure = {st.x[d] - st.x[v], st.y[d] - st.y[v], st.z[d] - st.z[v]};
         loop.misclosureLength = length(loop.misclosure);
-        Sym covariance;
+        Sym3 covariance;
         for (const LoopLine& line : loop.lines) {
             loop.length += s_.shots.di[line.row];
-            covariance.add(lineCovariance(shots_[line.row], sd_));
+            covariance.add(legs_[line.row].covariance(sd_));
         }
         if (loop.length > 0) loop.percent = loop.misclosureLength / loop.length * 100;
         // A small floor keeps the inverse finite for loops of zero shots.
-        const double floor = covariance.trace() / 3 * 1e-6 + 1e-12;
-        covariance.xx += floor;
-        covariance.yy += floor;
-        covariance.zz += floor;
+        covariance.addToDiagonal(covariance.trace() / 3 * 1e-6 + 1e-12);
         LoopWork w;
         w.weight = covariance.inverse();
         w.chi2 = w.weight.quadratic(loop.misclosure);
@@ -285,9 +187,9 @@ private:
     // hold it back. With g = sum(+-W m) and H = sum(W) over those loops, the
     // sum changes by 2 delta'g + delta'H delta.
     struct Fit {
-        Vec g{};
-        Sym h;
-        double objective(const Vec& delta) const { return 2 * dot(delta, g) + h.quadratic(delta); }
+        Vec3 g{};
+        Sym3 h;
+        double objective(const Vec3& delta) const { return 2 * dot(delta, g) + h.quadratic(delta); }
     };
 
     struct Through {
@@ -352,42 +254,42 @@ private:
     }
 
     // The change of the line's vector when one reading takes a new value.
-    Vec deltaOf(int row, SuspectKind kind, double value) const {
-        const Shot& shot = shots_[row];
+    Vec3 deltaOf(int row, SuspectKind kind, double value) const {
+        const Leg& leg = legs_[row];
         switch (kind) {
-            case SuspectKind::distance: return withDistance(shot, value) - shot.vector;
-            case SuspectKind::azimuth: return withAzimuth(s_, shot, value) - shot.vector;
-            case SuspectKind::inclination: return withInclination(shot, value) - shot.vector;
-            case SuspectKind::reversed: return -2.0 * shot.vector;
+            case SuspectKind::distance: return leg.withDistance(value) - leg.vector();
+            case SuspectKind::azimuth: return leg.withAzimuth(s_, value) - leg.vector();
+            case SuspectKind::inclination: return leg.withInclination(value) - leg.vector();
+            case SuspectKind::reversed: return -2.0 * leg.vector();
         }
         return {};
     }
 
     double measuredValue(int row, SuspectKind kind) const {
-        const Shot& shot = shots_[row];
+        const Leg& leg = legs_[row];
         switch (kind) {
             case SuspectKind::distance: return s_.shots.di[row];
-            case SuspectKind::inclination: return shot.inclination();
+            case SuspectKind::inclination: return leg.inclination();
             case SuspectKind::azimuth:
-            case SuspectKind::reversed: return shot.azimuth;
+            case SuspectKind::reversed: return leg.azimuth();
         }
         return 0;
     }
 
     // The value of the reading that best fits the loops through the line.
     double bestValue(int row, SuspectKind kind, const Fit& fit) const {
-        const Shot& shot = shots_[row];
+        const Leg& leg = legs_[row];
         switch (kind) {
             case SuspectKind::distance: {
                 // the vector is linear in the distance: the fit has a closed form
-                const Vec u = shot.along();
+                const Vec3 u = leg.along();
                 const double curvature = fit.h.quadratic(u);
                 if (curvature <= 0) return s_.shots.di[row];
-                return std::max(0.0, shot.sight - dot(u, fit.g) / curvature);
+                return std::max(0.0, leg.sight() - dot(u, fit.g) / curvature);
             }
             case SuspectKind::azimuth: return searchAngle(row, kind, fit, 0, 360, true);
             case SuspectKind::inclination: return searchAngle(row, kind, fit, -90, 90, false);
-            case SuspectKind::reversed: return normalisedAzimuth(shot.azimuth + 180);
+            case SuspectKind::reversed: return normalisedAzimuth(leg.azimuth() + 180);
         }
         return 0;
     }
@@ -443,14 +345,14 @@ private:
         r.kind = kind;
         r.measured = measuredValue(row, kind);
         r.corrected = printed(kind, bestValue(row, kind, fit));
-        const Vec delta = deltaOf(row, kind, r.corrected);
+        const Vec3 delta = deltaOf(row, kind, r.corrected);
         // a level line turned right round is the reversed line, listed as such
         if (kind == SuspectKind::azimuth && length(delta - deltaOf(row, SuspectKind::reversed, 0)) < 0.005) return;
         double before = 0;
         double removed = 0;
         for (const Through& t : through_[row]) {
             const LoopWork& w = loops_[t.loop];
-            const Vec after = w.closure.misclosure + static_cast<double>(t.direction) * delta;
+            const Vec3 after = w.closure.misclosure + static_cast<double>(t.direction) * delta;
             const double chi2 = w.weight.quadratic(after);
             const double ratio = std::sqrt(chi2);
             before += w.chi2;
@@ -486,7 +388,7 @@ private:
 
     const Store& s_;
     InstrumentErrors sd_;
-    std::vector<Shot> shots_;
+    std::vector<Leg> legs_;
     std::vector<LoopWork> loops_;
     std::vector<std::vector<Through>> through_;
 };

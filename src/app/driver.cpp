@@ -18,9 +18,12 @@
 #include "app/run_windows.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
+#include "reduction/adjustment.hpp"
 #include "reduction/reduction.hpp"
 #include "store/stop.hpp"
 #include "system/file_system.hpp"
+#include "text/format.hpp"
+#include "writers/adjustment/adjustment_report.hpp"
 #include "writers/closures/closure_report.hpp"
 #include "writers/copies/normalized_copy.hpp"
 #include "writers/dxf/drawings.hpp"
@@ -86,6 +89,7 @@ void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& o
         for (const std::string_view tag : copyTagsOf(*format)) files.claim(copyNameOf(input.path, input.type, tag));
     }
     if (options.closureReport) files.claim(n.closureReport);
+    if (options.adjustment) files.claim(n.adjustmentReport);
     for (const std::string& profile : options.profileFiles) {
         files.planProfileDrawing(profileDrawingNameOf(profile), profile);
     }
@@ -107,6 +111,27 @@ void writeCopies(const Store& s, const SurveyInput& input) {
     writeSideBySide(copies);
 }
 
+// The floated lines must be lines of the survey just read.
+void checkFloatedLines(const Store& s, const std::vector<int>& floated) {
+    for (const int row : floated) {
+        if (row > s.lineCount) {
+            failWith(fmt::Record()
+                         .a("LINHA ")
+                         .i0(row)
+                         .a(" DE --float FORA DO LEVANTAMENTO, QUE TEM ")
+                         .i0(s.lineCount)
+                         .a(" LINHAS"));
+        }
+    }
+}
+
+// The figures the listings and exchange files take from the reduced survey.
+void summarise(Store& s) {
+    s.statistics = computeStatistics(s);
+    // the Therion and Compass files print the zone the KML file's conversions leave
+    s.exchangeZone = zoneAfterKmlConversions(s);
+}
+
 void writeHeaderSummary(const Store& s, LineSink& log) {
     const SurveyHeader& h = s.header;
     log.line(h.caveName.full());
@@ -123,9 +148,25 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
 Driver::Driver(Platform& platform, RunOptions options)
     : platform_(platform), options_(options), store_(newStore()) {}
 
+// The start window; a windowed run shows its check boxes as the user left them.
+std::optional<std::string> Driver::chooseSurvey() {
+    adjustmentRequest_ = options_.adjustment;
+    if (!platform_.offersViews()) return FILTER(platform_);
+    StartChoices choices = rememberedStartChoices();
+    choices.adjustNetwork = choices.adjustNetwork || adjustmentRequest_.has_value();
+    std::optional<std::string> chosen = FILTER(platform_, &choices);
+    rememberStartChoices(choices);
+    if (!choices.adjustNetwork) {
+        adjustmentRequest_.reset();
+    } else if (!adjustmentRequest_) {
+        adjustmentRequest_ = AdjustmentRequest{options_.closureReport.value_or(InstrumentErrors{}), {}};
+    }
+    return chosen;
+}
+
 void Driver::MIRVAL() {
     Store& s = *store_;
-    const std::optional<std::string> chosen = FILTER(platform_);
+    const std::optional<std::string> chosen = chooseSurvey();
     // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
     if (!chosen) return;
 
@@ -141,14 +182,16 @@ void Driver::MIRVAL() {
     if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
     RunLog log{console, resultListing};
     readSurvey(s, input, log);
+    s.azimuthCorrection = s.header.declination;
+    if (adjustmentRequest_) checkFloatedLines(s, adjustmentRequest_->floatedLines);
     writeCopies(s, input);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);
     checkOutputRanges(s, input.path);
-    s.statistics = computeStatistics(s);
-    // the Therion and Compass files print the zone the KML file's conversions leave
-    s.exchangeZone = zoneAfterKmlConversions(s);
+    summarise(s);
+    analyseLoops(s, input.path);
     closureReportName_ = input.names.closureReport;
+    adjustmentReportName_ = input.names.adjustmentReport;
     writeReducedSurvey(s, input.names, resultListing);
     // the profile step, until the user leaves it
     while (PERFGRU(platform_, s, input.path, files)) {
@@ -157,11 +200,30 @@ void Driver::MIRVAL() {
     complete_ = true;
 }
 
-// The listings, the drawings, the KML and exchange files and, on request, the
-// loop-closure report, in the order the run has always written them; the
-// result listing is open already, with the reader's and the reduction's lines.
+// The loops of the reduced survey: their closures, on the dead-reckoned
+// positions, when reported or viewed; then, on request, the adjusted network
+// in place of the dead-reckoned one, which the files that carry the readings
+// (Therion and Compass) keep.
+void Driver::analyseLoops(Store& s, const std::string& surveyPath) {
+    if (options_.closureReport || platform_.offersViews()) {
+        const InstrumentErrors errors = adjustmentRequest_ ? adjustmentRequest_->errors : InstrumentErrors{};
+        closures_ = analyseClosures(s, options_.closureReport.value_or(errors));
+    }
+    if (!adjustmentRequest_) return;
+    reckoned_ = copyOfStore(s);
+    adjustment_ = adjustNetwork(s, *adjustmentRequest_);
+    checkOutputRanges(s, surveyPath);
+    summarise(s);
+}
+
+// The listings, the drawings, the KML and exchange files and, on request of
+// the command line, the loop-closure and adjustment reports (the desktop shows
+// them and saves them when asked), in the order the run has always written
+// them; the result listing is open already, with the reader's and the
+// reduction's lines.
 void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing) {
     LineSink& console = platform_.console();
+    const Store& readings = reckoned_ ? *reckoned_ : s;
     SideBySideOutput result = output(s, writeResultListingBody, names.result, 1, kListingOpenFailure);
     result.openAlready = &resultListing;
     result.afterCompletion = [&] { writeResultSummary(s, console); };
@@ -172,17 +234,18 @@ void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, Output
         output(s, WRTKML, names.kml, 12),
         output(s, WRTDX3, names.drawing3d, 8),
         output(s, WRTDX2, names.drawing2d, 4),
-        output(s, WRTTHE, names.therion, 4),
-        output(s, CMPLRU, names.lrud, 1),
-        output(s, CMPSPL, names.splays, 5),
+        output(readings, WRTTHE, names.therion, 4),
+        output(readings, CMPLRU, names.lrud, 1),
+        output(readings, CMPSPL, names.splays, 5),
     };
     if (options_.closureReport) {
-        outputs.push_back({closureReportName_, kWriterOpenFailure,
-                           [&](OutputFile& out) {
-                               closures_ = analyseClosures(s, *options_.closureReport);
-                               WRTFCH(s, *closures_, out);
-                           },
+        outputs.push_back({closureReportName_, kWriterOpenFailure, [&](OutputFile& out) { WRTFCH(s, *closures_, out); },
                            2, [&] { writeClosureSummary(console, *closures_); }, nullptr});
+    }
+    if (adjustment_ && options_.adjustment) {
+        outputs.push_back({adjustmentReportName_, kWriterOpenFailure,
+                           [&](OutputFile& out) { WRTAJU(s, *adjustment_, out); }, 2,
+                           [&] { writeAdjustmentSummary(console, s, *adjustment_); }, nullptr});
     }
     writeSideBySide(outputs);
 }
@@ -190,7 +253,8 @@ void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, Output
 std::vector<RunView> Driver::finishedViews() const {
     const DesktopWindows* windows = desktopWindows();
     if (!complete_ || windows == nullptr) return {};
-    return windows->finishedRunViews({*store_, closures_, closureReportName_});
+    return windows->finishedRunViews(
+        {*store_, closures_, closureReportName_, adjustment_, adjustmentReportName_});
 }
 
 }  // namespace mirval

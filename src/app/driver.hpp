@@ -7,6 +7,7 @@
 
 #include "app/output_names.hpp"
 #include "dialogs/platform.hpp"
+#include "store/adjustment_results.hpp"
 #include "store/closure_results.hpp"
 #include "store/store.hpp"
 
@@ -16,6 +17,9 @@ namespace mirval {
 struct RunOptions {
     // --closures: the loop-closure report NAME.fch, with these standard deviations
     std::optional<InstrumentErrors> closureReport;
+    // --adjust: the least-squares network in every coordinate-bearing output,
+    // and its report NAME.aju
+    std::optional<AdjustmentRequest> adjustment;
     // the profile files of the command line, whose drawings are claimed with the
     // survey's outputs
     std::vector<std::string> profileFiles;
@@ -35,13 +39,19 @@ public:
     std::vector<RunView> finishedViews() const;
 
 private:
+    std::optional<std::string> chooseSurvey();
+    void analyseLoops(Store& s, const std::string& surveyPath);
     void writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing);
 
     Platform& platform_;
     RunOptions options_;
     StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it
-    std::optional<ClosureAnalysis> closures_;  // when the run wrote the report
+    std::optional<ClosureAnalysis> closures_;  // of the dead-reckoned network, when reported or viewed
     std::string closureReportName_;
+    std::optional<AdjustmentRequest> adjustmentRequest_;  // from the command line or the start window
+    std::optional<AdjustmentResults> adjustment_;
+    std::string adjustmentReportName_;
+    StorePtr reckoned_;  // the store before the adjustment, for the files that carry the readings
     bool complete_ = false;
 };
 

@@ -1,4 +1,5 @@
 // Start-up: picks the platform from the command line and runs the program.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +17,9 @@
 namespace {
 
 constexpr const char* kUsage =
-    "uso: mirval [--gui | --terminal] [LEVANTAMENTO [--profile PERFIL]... [--closures [--sd-distance M]\n"
-    "            [--sd-azimuth GRAUS] [--sd-inclination GRAUS]]]\n"
+    "uso: mirval [--gui | --terminal] [LEVANTAMENTO [--profile PERFIL]... [--closures]\n"
+    "            [--adjust [--float LINHA[,LINHA...]]]\n"
+    "            [--sd-distance M] [--sd-azimuth GRAUS] [--sd-inclination GRAUS]]\n"
     "\n"
     "Calcula as coordenadas de um levantamento de gruta e escreve as listagens,\n"
     "as cópias normalizadas, os desenhos DXF, o arquivo KML, os arquivos THERION\n"
@@ -27,9 +29,14 @@ constexpr const char* kUsage =
     "  LEVANTAMENTO       modo batch: processa o arquivo sem perguntas\n"
     "  --profile PERFIL   processa também este arquivo de perfil (repetível)\n"
     "  --closures         escreve também NOME.fch, os fechamentos dos laços\n"
-    "  --adjust [--float LINHA[,LINHA...]]  fecha os laços, escreve NOME.aju\n"
+    "  --adjust           ajusta a rede por mínimos quadrados: as listagens, os\n"
+    "                     desenhos, o KML e os perfis levam as coordenadas\n"
+    "                     ajustadas; escreve também NOME.aju, o relatório do ajuste\n"
+    "  --float LINHA[,LINHA...]\n"
+    "                     linhas sem peso no ajuste (números das listagens)\n"
     "  --sd-distance M, --sd-azimuth GRAUS, --sd-inclination GRAUS\n"
     "                     desvios padrão das leituras (0.05 m, 0.5 e 0.5 graus)\n"
+    "                     para --closures e --adjust\n"
     "  --declination auto, --grid-convergence\n"
     "                     declinação do IGRF-14, convergência meridiana da UTM\n"
     "  --gui              força as janelas\n"
@@ -52,8 +59,11 @@ struct Options {
     std::vector<std::string> files;  // the survey, then the profile files
     bool hasSurvey = false;
     bool closures = false;
+    bool adjust = false;
+    std::vector<int> floatedLines;
     bool deviationsGiven = false;
     mirval::InstrumentErrors deviations;
+    std::string complaint;  // what was wrong with a value, told before the usage
 };
 
 // A standard deviation: a finite number of at least 0 and nothing after it.
@@ -71,6 +81,24 @@ double* deviationOption(const std::string& arg, Options& options) {
     return nullptr;
 }
 
+// Line numbers separated by commas ("12,40"), added to `lines` sorted and once each.
+bool readLineNumbers(const std::string& text, std::vector<int>& lines) {
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string number = text.substr(start, end - start);
+        if (number.empty() || number.size() > 5 || number.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        const int line = std::stoi(number);
+        if (line < 1 || line > mirval::kCapacity) return false;
+        lines.push_back(line);
+        start = end + 1;
+    }
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return true;
+}
+
 bool parse(const std::vector<std::string>& args, Options& options) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -83,6 +111,15 @@ bool parse(const std::vector<std::string>& args, Options& options) {
             options.files.push_back(args[++i]);
         } else if (arg == "--closures") {
             options.closures = true;
+        } else if (arg == "--adjust") {
+            options.adjust = true;
+        } else if (arg == "--float") {
+            if (i + 1 >= args.size()) return false;
+            if (!readLineNumbers(args[++i], options.floatedLines)) {
+                options.complaint = "mirval: --float espera números de linha do levantamento separados por vírgula: " +
+                                    args[i];
+                return false;
+            }
         } else if (double* deviation = deviationOption(arg, options)) {
             if (i + 1 >= args.size() || !readDeviation(args[++i], *deviation)) return false;
             options.deviationsGiven = true;
@@ -93,7 +130,8 @@ bool parse(const std::vector<std::string>& args, Options& options) {
             return false;
         }
     }
-    return options.closures || !options.deviationsGiven;
+    return (options.closures || options.adjust || !options.deviationsGiven) &&
+           (options.adjust || options.floatedLines.empty());
 }
 
 // The chooser's rule, applied before anything is created: every file named
@@ -126,6 +164,7 @@ std::unique_ptr<mirval::Platform> choosePlatform(const Options& options) {
 int run(mirval::Platform& platform, const Options& options) {
     mirval::RunOptions runOptions;
     if (options.closures) runOptions.closureReport = options.deviations;
+    if (options.adjust) runOptions.adjustment = mirval::AdjustmentRequest{options.deviations, options.floatedLines};
     if (options.hasSurvey) runOptions.profileFiles.assign(options.files.begin() + 1, options.files.end());
     mirval::Driver driver(platform, runOptions);
     int status = 0;
@@ -164,6 +203,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!parse(args, options)) {
+        if (!options.complaint.empty()) std::cerr << options.complaint << "\n";
         std::cerr << kUsage;
         return 2;
     }

@@ -43,7 +43,8 @@ OutputNames outputNamesOf(std::string_view inputName) {
     const std::string base = baseName(inputName);
     auto with = [&](const char* suffix) { return base + suffix; };
     return {with(".res"), with(".plo"), with(".coo"),      with("_3D.dxf"),     with("_2D.dxf"),
-            with(".kml"), with(".th"),  with("_lrud.dat"), with("_splays.dat"), with(".fch")};
+            with(".kml"), with(".th"),  with("_lrud.dat"), with("_splays.dat"), with(".fch"),
+            with(".aju")};
 }
 
 std::string copyNameOf(std::string_view inputName, const FileType& type, std::string_view tag) {

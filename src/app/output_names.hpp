@@ -20,10 +20,11 @@ std::string baseName(std::string_view name);
 FileType fileTypeOf(std::string_view name);
 
 // The nine outputs of a survey, in the order the result window lists them, and
-// the loop-closure report written on request.
+// the loop-closure and adjustment reports written on request.
 struct OutputNames {
     std::string result, plot, coordinates, drawing3d, drawing2d, kml, therion, lrud, splays;
     std::string closureReport;
+    std::string adjustmentReport;
 };
 
 OutputNames outputNamesOf(std::string_view inputName);

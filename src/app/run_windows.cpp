@@ -3,11 +3,24 @@
 
 #include <utility>
 
+#include "system/user_settings.hpp"
+
 namespace mirval {
 
 namespace {
 
 constexpr const char* kAuthorCredit = "Versão C++ do MIRVAL";
+
+// The start window's check boxes, each with the key that remembers it.
+struct ChoiceBox {
+    const char* label;
+    char mnemonic;
+    const char* key;
+    bool StartChoices::*choice;
+};
+constexpr ChoiceBox kChoiceBoxes[] = {
+    {"Ajustar a rede (mínimos quadrados)", 'A', "ajustar-rede", &StartChoices::adjustNetwork},
+};
 
 // A dialog whose "select file" button runs the chooser and whose "Exit" button
 // leaves; returns the chosen file.
@@ -27,8 +40,13 @@ std::optional<std::string> askForFile(Platform& platform, Dialog dialog, int but
 
 }  // namespace
 
-std::optional<std::string> FILTER(Platform& platform) {
+std::optional<std::string> FILTER(Platform& platform, StartChoices* choices) {
     Dialog start;
+    if (choices != nullptr) {
+        for (const ChoiceBox& box : kChoiceBoxes) {
+            start.checkBoxes.push_back({box.label, box.mnemonic, &(choices->*box.choice)});
+        }
+    }
     // "bottões" and the blanks inside the lines are the window's own text.
     start.lines = {"Este programa calcula as coordenadas topográficas   de levantamento de grutas",
                    "e permite a saída na forma de arquivos texto,       arquivos DXF (CAD), ",
@@ -39,6 +57,19 @@ std::optional<std::string> FILTER(Platform& platform) {
                    "",
                    kAuthorCredit};
     return askForFile(platform, std::move(start), 5);
+}
+
+StartChoices rememberedStartChoices() {
+    const UserSettings settings;
+    StartChoices choices;
+    for (const ChoiceBox& box : kChoiceBoxes) choices.*box.choice = settings.flag(box.key);
+    return choices;
+}
+
+void rememberStartChoices(const StartChoices& choices) {
+    UserSettings settings;
+    for (const ChoiceBox& box : kChoiceBoxes) settings.setFlag(box.key, choices.*box.choice);
+    settings.save();
 }
 
 std::optional<std::string> SELECT_FILE(Platform& platform) {

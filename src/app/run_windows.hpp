@@ -9,9 +9,19 @@
 
 namespace mirval {
 
+// What the start window's check boxes choose for a run; a windowed run shows
+// them and remembers them between runs.
+struct StartChoices {
+    bool adjustNetwork = false;  // "Ajustar a rede (mínimos quadrados)"
+};
+
 // The start window; returns the survey the user chose, or nothing after "Exit"
-// or a cancelled chooser.
-std::optional<std::string> FILTER(Platform& platform);
+// or a cancelled chooser. Given `choices`, it shows their check boxes.
+std::optional<std::string> FILTER(Platform& platform, StartChoices* choices = nullptr);
+
+// The choices as the user left them in the last run, and keeping them for the next.
+StartChoices rememberedStartChoices();
+void rememberStartChoices(const StartChoices& choices);
 
 // The file chooser of the start window and the profile prompt ("select file").
 std::optional<std::string> SELECT_FILE(Platform& platform);

@@ -17,6 +17,7 @@ constexpr int kWidth = 860;
 constexpr int kHeight = 560;
 constexpr int kMargin = 10;
 constexpr int kButtonHeight = 30;
+constexpr int kStatusHeight = 24;
 constexpr int kViewButtonStep = 190;  // width of a view button and the gap after it
 constexpr auto kRepaintEvery = std::chrono::milliseconds(40);
 
@@ -30,13 +31,16 @@ struct ConsoleWindow::Widgets {
     Fl_Button* close = nullptr;
     bool running = true;
 
+    // The log, the status line on a row of its own (the whole sentence shows
+    // whatever buttons the run adds), then the buttons.
     Widgets() {
         const int buttonsY = kHeight - kMargin - kButtonHeight;
-        text = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, buttonsY - 2 * kMargin);
+        const int statusY = buttonsY - kStatusHeight - kMargin / 2;
+        text = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, statusY - 2 * kMargin);
         text->buffer(&buffer);
         text->textfont(FL_COURIER);
         text->textsize(13);
-        state = new Fl_Box(kMargin, buttonsY, kWidth - 170, kButtonHeight, "Processando...");
+        state = new Fl_Box(kMargin, statusY, kWidth - 2 * kMargin, kStatusHeight, "Processando...");
         state->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
         close = new Fl_Button(kWidth - 150, buttonsY, 140, kButtonHeight, "&Fechar");
         close->deactivate();
@@ -68,7 +72,6 @@ struct ConsoleWindow::Widgets {
             if (first == nullptr) first = button;
         }
         window.end();
-        state->size(kWidth - 170 - kViewButtonStep * count, kButtonHeight);
         return first;
     }
 };

@@ -1,6 +1,7 @@
 // The program's dialogs as modal FLTK windows, and the open-file dialog.
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Return_Button.H>
@@ -26,6 +27,8 @@ constexpr int kPadding = 12;    // box edge to text
 constexpr int kButtonHeight = 30;
 constexpr int kButtonPadding = 36;
 constexpr int kReturnMark = 22;  // room for the default button's mark
+constexpr int kCheckHeight = 26;
+constexpr int kCheckMark = 30;   // room for a check box's square
 
 int lineHeight() {
     fl_font(kFont, kFontSize);
@@ -100,20 +103,38 @@ private:
             widths.push_back(textWidth(button.label) + kButtonPadding + (button.isDefault ? kReturnMark : 0));
             rowW += widths.back() + (widths.size() > 1 ? gap : 0);
         }
-        const int winW = std::max(boxW, rowW) + 2 * kMargin;
-        // the box, then an empty line, then the buttons
-        const int buttonsY = kMargin + boxH + lineHeight();
+        int checksW = 0;
+        for (const auto& check : dialog.checkBoxes) checksW = std::max(checksW, textWidth(check.label) + kCheckMark);
+        const int winW = std::max({boxW, rowW, checksW}) + 2 * kMargin;
+        // the box, the check boxes, an empty line, then the buttons
+        const int checksY = kMargin + boxH + kMargin / 2;
+        const int buttonsY = checksY + static_cast<int>(dialog.checkBoxes.size()) * kCheckHeight + lineHeight();
         const int winH = buttonsY + kButtonHeight + kMargin;
         size(winW, winH);
         position(Fl::x() + (Fl::w() - winW) / 2, Fl::y() + (Fl::h() - winH) / 2);
 
         begin();
         new TextLines((winW - boxW) / 2, kMargin, boxW, boxH, std::move(lines));
+        for (std::size_t i = 0; i < dialog.checkBoxes.size(); ++i) {
+            addCheckBox(dialog.checkBoxes[i], (winW - boxW) / 2, checksY + static_cast<int>(i) * kCheckHeight,
+                        std::max(boxW, checksW));
+        }
         int x = (winW - rowW) / 2;
         for (std::size_t i = 0; i < dialog.buttons.size(); ++i) {
             addButton(dialog.buttons[i], static_cast<int>(i), x, buttonsY, widths[i]);
             x += widths[i] + gap;
         }
+    }
+
+    static void addCheckBox(const DialogCheckBox& check, int x, int y, int w) {
+        auto* box = new Fl_Check_Button(x, y, w, kCheckHeight);
+        box->copy_label(mnemonicLabel(displayable(check.label), check.mnemonic).c_str());
+        box->labelfont(kFont);
+        box->labelsize(kFontSize);
+        box->value(*check.checked ? 1 : 0);
+        box->callback(
+            [](Fl_Widget* w, void* checked) { *static_cast<bool*>(checked) = static_cast<Fl_Button*>(w)->value() != 0; },
+            check.checked);
     }
 
     void addButton(const DialogButton& button, int index, int x, int y, int w) {

@@ -19,9 +19,18 @@ struct DialogButton {
     std::function<int()> action;    // returning 0 closes the dialog; no action closes it
 };
 
+// A choice shown as a check box between the box and the buttons. Only windows
+// show check boxes: the text platforms take their choices from the command line.
+struct DialogCheckBox {
+    std::string label;
+    char mnemonic = 0;
+    bool* checked = nullptr;  // kept up to date while the dialog is shown
+};
+
 struct Dialog {
     std::string caption;
     std::vector<std::string> lines;  // the raised box, line by line ("" is an empty line)
+    std::vector<DialogCheckBox> checkBoxes;
     std::vector<DialogButton> buttons;
     int buttonGap = 1;               // blanks between the buttons
 };

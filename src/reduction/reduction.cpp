@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "legs/leg.hpp"
 #include "store/stop.hpp"
 #include "text/format.hpp"
 
@@ -132,8 +133,6 @@ struct Reduction {
     FirstRowOfLine firstRowOfLine{};
 };
 
-double radians(double degrees) { return degrees * kPi / 180; }
-
 void start(Store& s) {
     std::fill_n(s.shots.resolved.begin() + 1, s.lineCount, 0);
     StationTable& st = s.stations;
@@ -169,10 +168,10 @@ void fixOpenEnd(Store& s, int i) {
     const double sign = forward ? 1 : -1;
     sh.resolved[i] = r;
     sh.reference[i] = f;
-    const double a = radians(sh.az[i] + s.header.declination);
-    st.x[r] = st.x[f] + sign * std::sin(a) * sh.dhor[i];
-    st.y[r] = st.y[f] + sign * std::cos(a) * sh.dhor[i];
-    st.z[r] = st.z[f] + sign * sh.des[i];
+    const Vec3 shot = Leg(s, i).vector();
+    st.x[r] = st.x[f] + sign * shot[0];
+    st.y[r] = st.y[f] + sign * shot[1];
+    st.z[r] = st.z[f] + sign * shot[2];
     measureFromCoordinates(s, i);
     st.known[r] = 1;
 }
@@ -337,7 +336,7 @@ void placeWallPoint(Store& s, int i, const WallReading& w) {
     const StationTable& st = s.stations;
     const int start = w.atBase ? sh.base[i] : sh.sighted[i];
     const double instrument = w.atBase ? sh.hcb[i] : sh.hcv[i];
-    const double a = radians(wrapDegrees(sh.az[i] + s.header.declination + w.turn, w.turn));
+    const double a = radians(wrapDegrees(gridAzimuth(s, sh.az[i]) + w.turn, w.turn));
     w.point.x[i] = st.x[start] + std::sin(a) * r;
     w.point.y[i] = st.y[start] + std::cos(a) * r;
     w.point.z[i] = r > kPresent ? st.z[start] + instrument : st.z[start];
@@ -368,6 +367,11 @@ void setCeilingElevations(Store& s, int closures) {
     for (int k = 1; k <= closures; ++k) setCeilingElevation(s.stations, kFirstDuplicateStation - 1 + k);
 }
 
+void placeWallsAndCeilings(Store& s) {
+    if (s.facts.hasWallReadings) placeWallPoints(s);
+    setCeilingElevations(s, s.lineCount - s.inputLineCount);
+}
+
 // The rows no pass could reach, in row order.
 void listUnresolvedLines(Store& s) {
     s.unresolvedCount = 0;
@@ -383,10 +387,18 @@ void reduceSurvey(Store& s, RunLog& log) {
     start(s);
     runFirstPass(red);
     runLaterPasses(red);
-    if (s.facts.hasWallReadings) placeWallPoints(s);
-    setCeilingElevations(s, red.closures);
     s.inputLineCount = s.lineCount - red.closures;
+    placeWallsAndCeilings(s);
     listUnresolvedLines(s);
+}
+
+void computeDerivedValues(Store& s) {
+    const ShotTable& sh = s.shots;
+    for (int i = 1; i <= s.lineCount; ++i) {
+        const int fixed = sh.resolved[i];
+        if (fixed != 0 && (fixed == sh.base[i] || fixed == sh.sighted[i])) measureFromCoordinates(s, i);
+    }
+    placeWallsAndCeilings(s);
 }
 
 }  // namespace mirval

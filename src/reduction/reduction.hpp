@@ -11,4 +11,10 @@ namespace mirval {
 // go to the result listing, the "EQUIVALE A" comments to the console log.
 void reduceSurvey(Store& s, RunLog& log);
 
+// What the reduction derives from the stations' positions: DIC and INC of
+// every line that fixed a station, the wall points and the ceiling
+// elevations. The adjustment of the network calls it again once it has moved
+// the stations.
+void computeDerivedValues(Store& s);
+
 }  // namespace mirval

@@ -4,21 +4,17 @@
 #include <array>
 #include <vector>
 
+#include "store/instrument_errors.hpp"
+
 namespace mirval {
 
-// One standard deviation per reading. The defaults are half the tolerances of
-// a careful survey (angles to 1 degree, distances to 10 cm, taken as two
-// standard deviations).
-struct InstrumentErrors {
-    double distance = 0.05;    // metres, along the shot
-    double azimuth = 0.5;      // degrees, across the shot in the horizontal plane
-    double inclination = 0.5;  // degrees, across the shot in its vertical plane
-};
-
+// The squared ratio of a loop without blunders follows the chi-square law
+// with 3 degrees of freedom: 95 % of such loops stay at or below a ratio of
+// 2.80, 99.9 % at or below 4.03.
 enum class ClosureVerdict {
-    good,        // BOM: ratio up to 2
-    acceptable,  // ACEITAVEL: ratio up to 3
-    suspect,     // SUSPEITO: ratio above 3
+    good,        // BOM: ratio up to 2.80
+    acceptable,  // ACEITAVEL: ratio up to 4.03
+    suspect,     // SUSPEITO: ratio above 4.03
 };
 
 // A survey line as the loop runs through it: +1 from base to sighted station, -1 against.

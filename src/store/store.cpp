@@ -45,6 +45,8 @@ void initialiseScalars(Store& s) {
     s.facts = SurveyFacts{};
     s.statistics = SurveyStatistics{};
     s.ceilingTolerance = 10.0;
+    s.azimuthCorrection = 0;
+    s.networkAdjusted = false;
 }
 
 void fillWall(WallPoints& p) {
@@ -107,6 +109,12 @@ StorePtr newStore() {
     StorePtr s(static_cast<Store*>(memory));
     initialiseScalars(*s);
     return s;
+}
+
+StorePtr copyOfStore(const Store& s) {
+    StorePtr copy = newStore();
+    *copy = s;
+    return copy;
 }
 
 void prepareRow(Store& s, int row) {

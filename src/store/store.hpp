@@ -103,6 +103,12 @@ struct Store {
     int unresolvedCount = 0;
     SurveyStatistics statistics;  // the cave's extent, worked out after the reduction
     int exchangeZone = 0;         // the UTM zone the KML conversions leave: Therion and Compass print it
+    // The turn every azimuth gets, in degrees, from the azimuths as read to the
+    // grid of the coordinates: the header's declination unless the run sets another.
+    double azimuthCorrection = 0;
+    // The stations stand where the least-squares adjustment of the network put
+    // them, not where dead reckoning did; the listings say so.
+    bool networkAdjusted = false;
     // Chunks of rows and of stations that hold their initial values (see newStore).
     std::array<bool, kChunks> preparedRows, preparedStations;
 };
@@ -121,6 +127,9 @@ using StorePtr = std::unique_ptr<Store, FreeStore>;
 // survey needs. Until then a table reads 0 (blank names read as zero bytes:
 // only prepared stations are looked up by name).
 StorePtr newStore();
+
+// A second store holding what `s` holds.
+StorePtr copyOfStore(const Store& s);
 
 // Gives the chunk of row `row` (of station `station`) its initial values, when
 // it has not got them yet. Whatever adds a row or names a station calls them first.

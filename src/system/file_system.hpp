@@ -24,6 +24,10 @@ bool pathExists(const std::string& utf8Path);
 // The current folder; "." when it cannot be told.
 std::string currentFolder();
 
+// The folder of the user's configuration files: $XDG_CONFIG_HOME, or
+// ~/.config (%APPDATA% on Windows); empty when the system names none.
+std::string userConfigurationFolder();
+
 // Removes the file, when it can; a file that stays is no error here.
 void removeFile(const std::string& utf8Path);
 

@@ -2,6 +2,8 @@
 // Latin-1 one from an older tool).
 #include "system/file_system.hpp"
 
+#include <cstdlib>
+
 namespace mirval {
 
 std::filesystem::path pathFromUtf8(const std::string& utf8Path) { return utf8Path; }
@@ -13,5 +15,14 @@ std::FILE* openFile(const std::string& utf8Path, const char* mode) { return std:
 // POSIX file systems tell letter case apart (one that does not, vfat, is caught
 // by isSameFile's question whether two names are one file).
 bool sameNameIgnoringCase(const std::string&, const std::string&) { return false; }
+
+std::string userConfigurationFolder() {
+    // a relative $XDG_CONFIG_HOME is to be ignored
+    const char* configuration = std::getenv("XDG_CONFIG_HOME");
+    if (configuration != nullptr && configuration[0] == '/') return configuration;
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') return std::string(home) + "/.config";
+    return {};
+}
 
 }  // namespace mirval

@@ -22,4 +22,9 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
+std::string userConfigurationFolder() {
+    const wchar_t* roaming = _wgetenv(L"APPDATA");
+    return roaming != nullptr ? utf8FromWide(roaming) : std::string();
+}
+
 }  // namespace mirval

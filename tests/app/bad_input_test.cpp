@@ -206,6 +206,26 @@ void addNameCases(std::vector<Case>& list) {
                     {"g.res", "g_3D.dxf"}});
 }
 
+// --adjust: floated lines that are no line of the survey are refused before
+// the copies are written; an adjusted run writes its report and leaves the
+// files that carry the readings as a plain run writes them.
+void addAdjustmentCases(std::vector<Case>& list) {
+    list.push_back({"FloatedLineOutsideTheSurvey", {{"g.orv", chain(3)}}, "g.orv --adjust --float 2,9",
+                    "LINHA 9 DE --float FORA DO LEVANTAMENTO, QUE TEM 3 LINHAS", {"g_orv.vrk", "g.plo", "g.aju"}});
+    Case notNumber{"FloatedLineThatIsNoNumber", {{"g.orv", chain(3)}}, "g.orv --adjust --float 2,x", "", {"g.res"}};
+    notNumber.status = 2;
+    notNumber.stderrText = "mirval: --float espera números de linha do levantamento separados por vírgula: 2,x\n";
+    list.push_back(notNumber);
+    Case adjusted{"AdjustedRunKeepsTheReadingsFiles", {{"g.orv", exemploSurvey()}}, "g.orv --adjust --float 3",
+                  "AJUSTAMENTO: ...", {"g.fch"}};
+    adjusted.status = 0;
+    adjusted.written = {"g.aju"};
+    for (const char* file : {".th", "_lrud.dat", "_splays.dat", "_orv.eef"}) {
+        adjusted.golden.emplace_back(std::string("g") + file, std::string("exemplo/expected/exemplo") + file);
+    }
+    list.push_back(adjusted);
+}
+
 // The standard streams: closed, full, or a terminal that offers what is no file.
 void addStreamCases(std::vector<Case>& list) {
     Case closed{"StandardOutputClosed", {{"g.orv", exemploSurvey()}}, "g.orv", "", {}};
@@ -296,6 +316,7 @@ std::vector<Case> cases() {
     addNameCases(list);
     addStreamCases(list);
     addValueCases(list);
+    addAdjustmentCases(list);
     return list;
 }
 

@@ -85,6 +85,29 @@ TEST(PlanOfSurvey, SurveysWithoutWallReadingsAndBadRowsAreSkipped) {
     EXPECT_TRUE(planOfSurvey(*s).empty());
 }
 
+TEST(PlanOfSurvey, AdjustedNetworkMarksItsFarthestShiftsInsteadOfMisclosures) {
+    const auto s = smallSurvey();
+    mirval::ClosureAnalysis closures;
+    closures.loops.resize(1);
+    closures.loops[0].duplicate = 3;
+    closures.loops[0].original = 2;
+    closures.suspects.resize(1);
+    closures.suspects[0].row = 2;
+    mirval::AdjustmentResults adjustment;
+    adjustment.shifts.resize(13);
+    for (int k = 0; k < 13; ++k) {
+        adjustment.shifts[k].station = 2;
+        adjustment.shifts[k].length = k < 5 ? 0.35 - 0.01 * k : 0.0009;  // then under a millimetre
+    }
+    PlanModel plan = planOfSurvey(*s);
+    addAdjustment(plan, *s, closures, adjustment);
+    EXPECT_FALSE(plan.has(PlanKind::Misclosure));
+    EXPECT_TRUE(plan.has(PlanKind::Suspect));
+    ASSERT_EQ(plan.marks.size(), 5u);
+    EXPECT_EQ(plan.marks[0].text, "0.350 m");
+    EXPECT_DOUBLE_EQ(plan.marks[0].at.x, 110);
+}
+
 TEST(PlanView, FitsZoomsAboutThePointerAndPans) {
     PlanView view;
     view.fit({100, 200, 110, 205}, 580, 380);  // 500 x 300 pixels inside the margins

@@ -3,7 +3,8 @@
 files and folders of lower levels. The levels follow the run:
   5 app                          start-up, driver, views of a finished run
   4 readers, reduction, analyses what fills the store and works out figures
-  3 writers/<kind>               the writers, side by side (none includes another)
+  3 writers/<kind>, legs         the writers, side by side (none includes another);
+                                 the leg model of the survey lines
   2 store, dialogs               the survey store, the dialog services
   1 text, geo                    the fixed-format text layer, the UTM projection
   0 system                       files by UTF-8 names, the process's start-up
@@ -12,7 +13,7 @@ import pathlib
 import re
 import sys
 
-LEVELS = {"system": 0, "text": 1, "geo": 1, "store": 2, "dialogs": 2, "writers": 3,
+LEVELS = {"system": 0, "text": 1, "geo": 1, "store": 2, "dialogs": 2, "writers": 3, "legs": 3,
           "readers": 4, "reduction": 4, "analyses": 4, "app": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 

@@ -199,6 +199,7 @@ struct RandomSurvey {
         initialiseStore(s);
         s.facts.hasWallReadings = !spe;
         s.header.declination = declination;
+        s.azimuthCorrection = declination;
         s.header.htini = 1.5;
         for (int k = 1; k <= stationCount; ++k) {
             s.stations.name[k].assign(std::string("P").append(std::to_string(k)));

@@ -29,10 +29,10 @@ TEST_F(Reduction, RowsWaitForTheNextPassUntilTheirStationIsFixed) {
 }
 
 TEST_F(Reduction, FixesStationsForwardAndBackward) {
-    s.header.declination = -21.5;
+    s.azimuthCorrection = -21.5;  // the declination
     add({{"P1", "P2", 45, 10, 0}, {"P3", "P1", 21.5, 10, -5}});
     reduce();
-    // Az 45 with declination -21.5 points to 23.5 degrees.
+    // Az 45 turned by -21.5 points to 23.5 degrees.
     EXPECT_NEAR(x("P2"), 3.987, 1e-3);
     EXPECT_NEAR(y("P2"), 9.171, 1e-3);
     EXPECT_EQ(z("P2"), 0.0);

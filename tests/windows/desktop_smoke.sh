@@ -6,7 +6,8 @@
 # the plan view), from a folder named Ωmega typed into the file dialog. The
 # files must be the golden case's byte for byte; a screenshot of each window
 # is saved. Then a survey given to mirval.exe ("Open with") must open the
-# windows too.
+# windows too, in a run that adjusts the network (the start window's check
+# box, remembered in %APPDATA%).
 # usage: desktop_smoke.sh EMULATOR MIRVAL_EXE GOLDEN_FOLDER SCREENSHOT_FOLDER
 # (EMULATOR: build-windows/wine-run, which also runs the prefix's wineserver)
 # Exit 77 (skipped) without Xvfb, xdotool or ImageMagick's import.
@@ -45,6 +46,10 @@ fail() {
 
 start_virtual_display
 mkdir -p "$shots"
+# the program's settings, in the prefix's %APPDATA%: none to begin with
+appdata=$("$emulator" cmd /c echo %APPDATA% | tr -d '\r')
+settings=$("$emulator" winepath -u "$appdata\\mirval\\mirval.conf" | tr -d '\r')
+rm -f "$settings"
 rm -f "$shots"/windows-*.png
 
 # The Windows file dialog opens on C:\ with its name field selected: the
@@ -127,20 +132,29 @@ done
 
 # --- a survey given to mirval.exe ("Open with", a file dropped on it) -------------------
 # The windows open, the chooser answered by that survey: no silent batch run.
+# The run adjusts the network.
 mkdir -p "$work/aberto"
 cp "$case_dir"/input/exemplo.orv "$work/aberto/"
 start_program "$work/aberto" exemplo.orv
 start=$(wait_window '^Programa MIRVAL$') || fail "a survey given to mirval.exe: no start window"
-keys "$start" s
+keys "$start" a s
 result=$(wait_window '^Result$') || fail "a survey given to mirval.exe: no result window"
 keys "$result" Return
 console=$(wait_window '^Console do MIRVAL$') || fail "a survey given to mirval.exe: no console window"
 prompt=$(wait_window '^Programa MIRVAL$' "$start") || fail "a survey given to mirval.exe: no profile prompt"
 keys "$prompt" e
 wait_closed "$prompt" || fail "Exit did not close the profile prompt"
+keys "$console" j
+report=$(wait_window '^Ajustamento da rede$') || fail "no adjustment window"
+shot "$report" adjustment
+keys "$report" f
+wait_closed "$report" || fail "the adjustment window did not close"
 keys "$console" f
 wait_program_end "a survey given to mirval.exe: closing the console window did not end the program"
 [ "$status" -eq 0 ] || fail "a survey given to mirval.exe: exit status $status"
-cmp -s "$case_dir/expected/exemplo.res" "$work/aberto/exemplo.res" || fail "a survey given to mirval.exe: exemplo.res differs"
+grep -q 'COORDENADAS AJUSTADAS POR MINIMOS QUADRADOS' "$work/aberto/exemplo.coo" || fail "the run did not adjust"
+cmp -s "$case_dir/expected/exemplo.th" "$work/aberto/exemplo.th" || fail "adjusting changed exemplo.th"
+grep -q '^ajustar-rede=1' "$settings" || fail "the check box was not remembered in $settings"
 
-echo "windows desktop: $checked files identical, exit status 0; a survey given to mirval.exe opens the windows"
+echo "windows desktop: $checked files identical, exit status 0; a survey given to mirval.exe opens the windows" \
+    "and adjusts the network"

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dialogs/desktop_text.hpp"
+#include "text/format.hpp"
 
 namespace mirval::desktop {
 
@@ -14,6 +15,8 @@ constexpr double kFitMargin = 40;      // pixels around the fitted survey
 constexpr double kSinglePointScale = 10;  // pixels per metre when the survey has no extent
 constexpr double kMinScale = 1e-4;
 constexpr double kMaxScale = 1e5;
+constexpr std::size_t kMarkedShifts = 10;
+constexpr double kMarkedShift = 0.001;  // metres
 
 PlanPoint stationPoint(const StationTable& st, int i) {
     return {st.x[static_cast<std::size_t>(i)], st.y[static_cast<std::size_t>(i)]};
@@ -68,6 +71,16 @@ void addStations(PlanModel& plan, const StationTable& st) {
     }
 }
 
+// Every line with a suspect reading, over the survey lines.
+void addSuspectLines(PlanModel& plan, const Store& s, const ClosureAnalysis& closures) {
+    for (const SuspectReading& suspect : closures.suspects) {
+        const int b = s.shots.base[suspect.row];
+        const int v = s.shots.sighted[suspect.row];
+        if (!isStationIndex(b) || !isStationIndex(v)) continue;
+        plan.lines.push_back({stationPoint(s.stations, b), stationPoint(s.stations, v), PlanKind::Suspect});
+    }
+}
+
 }  // namespace
 
 PlanKind stationKind(double ht) {
@@ -90,15 +103,21 @@ void addClosures(PlanModel& plan, const Store& s, const ClosureAnalysis& closure
         if (!isStationIndex(loop.original) || !isStationIndex(loop.duplicate)) continue;
         plan.lines.push_back({stationPoint(st, loop.original), stationPoint(st, loop.duplicate), PlanKind::Misclosure});
     }
-    for (const SuspectReading& suspect : closures.suspects) {
-        const int b = s.shots.base[suspect.row];
-        const int v = s.shots.sighted[suspect.row];
-        if (!isStationIndex(b) || !isStationIndex(v)) continue;
-        plan.lines.push_back({stationPoint(st, b), stationPoint(st, v), PlanKind::Suspect});
+    addSuspectLines(plan, s, closures);
+}
+
+void addAdjustment(PlanModel& plan, const Store& s, const ClosureAnalysis& closures,
+                   const AdjustmentResults& adjustment) {
+    addSuspectLines(plan, s, closures);
+    for (const StationShift& shift : adjustment.shifts) {
+        if (plan.marks.size() == kMarkedShifts || shift.length < kMarkedShift) break;
+        if (!isStationIndex(shift.station)) continue;
+        plan.marks.push_back({stationPoint(s.stations, shift.station), fmt::F0(shift.length, 3) + " m"});
     }
 }
 
 bool PlanModel::has(PlanKind kind) const {
+    if (kind == PlanKind::Shift) return !marks.empty();
     return std::any_of(lines.begin(), lines.end(), [kind](const PlanLine& line) { return line.kind == kind; });
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/adjustment_results.hpp"
 #include "store/closure_results.hpp"
 #include "store/store.hpp"
 
@@ -17,8 +18,9 @@ struct PlanPoint {
     double y = 0;
 };
 
-// The kinds the drawings colour differently, and the marks of the loop closures.
-enum class PlanKind { Survey, External, Radiation, Wall, Misclosure, Suspect };
+// The kinds the drawings colour differently, the marks of the loop closures
+// and those of the adjustment.
+enum class PlanKind { Survey, External, Radiation, Wall, Misclosure, Suspect, Shift };
 
 struct PlanLine {
     PlanPoint from, to;
@@ -31,6 +33,12 @@ struct PlanStation {
     PlanKind kind = PlanKind::Survey;
 };
 
+// A station the adjustment moved far, with how far.
+struct PlanMark {
+    PlanPoint at;
+    std::string text;
+};
+
 struct PlanBounds {
     double minX = 0, minY = 0, maxX = 0, maxY = 0;
 };
@@ -40,6 +48,7 @@ struct PlanModel {
     std::vector<PlanLine> lines;        // wall readings first, then survey lines
     std::vector<PlanPoint> wallPoints;
     std::vector<PlanStation> stations;
+    std::vector<PlanMark> marks;  // of the kind Shift
 
     bool empty() const { return stations.empty(); }
     bool has(PlanKind kind) const;
@@ -57,6 +66,12 @@ PlanModel planOfSurvey(const Store& s);
 // Every misclosure as a segment from the original station to its duplicate,
 // and every line with a suspect reading, drawn over the survey lines.
 void addClosures(PlanModel& plan, const Store& s, const ClosureAnalysis& closures);
+
+// Over the adjusted network, which closes every loop: every line with a
+// suspect reading, and the stations the adjustment moved farthest (at most
+// ten, each by 1 mm or more).
+void addAdjustment(PlanModel& plan, const Store& s, const ClosureAnalysis& closures,
+                   const AdjustmentResults& adjustment);
 
 // World (metres, Y to the north) to screen (pixels from the view's top left
 // corner, Y down) and back.

@@ -20,6 +20,7 @@ namespace {
 constexpr double kZoomStep = 1.25;
 constexpr int kSymbol = 7;        // station triangle edge, pixels
 constexpr int kClipMargin = 20;   // segments are cut a little outside the view
+constexpr int kMarkRadius = 9;    // circle round a station the adjustment moved far
 constexpr Fl_Fontsize kNameSize = 11;
 constexpr Fl_Fontsize kNoteSize = 12;
 
@@ -37,6 +38,7 @@ Fl_Color colourOf(PlanKind kind) {
         case PlanKind::Wall: return fl_rgb_color(0, 165, 124);
         case PlanKind::Misclosure: return fl_rgb_color(255, 40, 40);
         case PlanKind::Suspect: return fl_rgb_color(255, 150, 0);
+        case PlanKind::Shift: return fl_rgb_color(0, 200, 255);
     }
     return FL_WHITE;
 }
@@ -125,7 +127,9 @@ private:
         fl_rectf(x(), y(), w(), h());
         drawLines();
         drawWallPoints();
-        drawStations();
+        LabelSpace room(w(), h());
+        drawMarks(room);
+        drawStations(room);
         drawLegend();
         drawScaleBar();
         drawNorth();
@@ -158,9 +162,9 @@ private:
         }
     }
 
-    void drawStations() const {
+    // Names are written where no name or mark is written yet.
+    void drawStations(LabelSpace& room) const {
         fl_font(FL_HELVETICA, kNameSize);
-        LabelSpace room(w(), h());
         for (const auto& station : plan_.stations) {
             const PlanPoint p = view_.toScreen(station.at);
             if (!onScreen(p)) continue;
@@ -177,6 +181,28 @@ private:
         }
     }
 
+    // A circle round each station the adjustment moved far, and its shift
+    // where no other shift is written.
+    void drawMarks(LabelSpace& room) const {
+        fl_font(FL_HELVETICA_BOLD, kNameSize);
+        fl_color(colourOf(PlanKind::Shift));
+        fl_line_style(FL_SOLID, 2);
+        for (const auto& mark : plan_.marks) {
+            const PlanPoint p = view_.toScreen(mark.at);
+            if (!onScreen(p)) continue;
+            const int px = int(std::lround(p.x));
+            const int py = int(std::lround(p.y));
+            fl_arc(x() + px - kMarkRadius, y() + py - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius, 0, 360);
+            const int textX = px + kMarkRadius + 2;
+            const int baseline = py - kMarkRadius;
+            if (room.claim(textX, baseline - fl_height() + fl_descent(), textX + textWidth(mark.text),
+                           baseline + fl_descent())) {
+                drawText(mark.text, x() + textX, y() + baseline);
+            }
+        }
+        fl_line_style(FL_SOLID, 1);
+    }
+
     void drawLegend() const {
         static const std::pair<PlanKind, const char*> kItems[] = {
             {PlanKind::Survey, "Linha de trena"},
@@ -185,15 +211,20 @@ private:
             {PlanKind::Wall, "Leitura de parede"},
             {PlanKind::Misclosure, "Erro de fechamento"},
             {PlanKind::Suspect, "Linha com leitura suspeita"},
+            {PlanKind::Shift, "Maior deslocamento do ajuste"},
         };
         fl_font(FL_HELVETICA, kNoteSize);
         int row = y() + 12;
         for (const auto& [kind, text] : kItems) {
-            const bool closureItem = kind == PlanKind::Misclosure || kind == PlanKind::Suspect;
-            if (closureItem && !plan_.has(kind)) continue;
+            const bool mark = kind == PlanKind::Misclosure || kind == PlanKind::Suspect || kind == PlanKind::Shift;
+            if (mark && !plan_.has(kind)) continue;
             fl_color(colourOf(kind));
             fl_line_style(FL_SOLID, 2);
-            fl_line(x() + 10, row + 6, x() + 34, row + 6);
+            if (kind == PlanKind::Shift) {
+                fl_arc(x() + 16, row, 12, 12, 0, 360);
+            } else {
+                fl_line(x() + 10, row + 6, x() + 34, row + 6);
+            }
             fl_line_style(FL_SOLID, 1);
             fl_color(kNoteColour);
             drawText(text, x() + 42, row + 6 + fl_height() / 2 - fl_descent());

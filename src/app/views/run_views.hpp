@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/platform.hpp"
+#include "store/adjustment_results.hpp"
 #include "store/closure_results.hpp"
 #include "store/store.hpp"
 
@@ -13,12 +14,15 @@ namespace mirval::desktop {
 // A complete run as its views see it.
 struct FinishedRun {
     const Store& store;
-    std::optional<ClosureAnalysis> closures;  // when the run analysed them (--closures)
+    std::optional<ClosureAnalysis> closures;  // of the dead-reckoned network; no views without them
     std::string closureReportName;            // NAME.fch, where the closures window saves
+    std::optional<AdjustmentResults> adjustment;  // when the run adjusted the network
+    std::string adjustmentReportName;             // NAME.aju, where the adjustment window saves
 };
 
-// The plan of the cave and the loop closures ("Fechamentos"), each worked out
-// when first shown; none without desktop windows.
+// The plan of the cave, the loop closures ("Fechamentos") and, when the run
+// adjusted the network, the adjustment ("Ajustamento"), each worked out when
+// first shown; none without desktop windows.
 std::vector<RunView> finishedRunViews(const FinishedRun& run);
 
 }  // namespace mirval::desktop

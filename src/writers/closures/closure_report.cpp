@@ -1,12 +1,12 @@
 #include "writers/closures/closure_report.hpp"
 
 #include <algorithm>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "text/fixed_text.hpp"
 #include "text/format.hpp"
+#include "text/table.hpp"
 
 namespace mirval {
 
@@ -35,60 +35,6 @@ std::string_view readingText(SuspectKind k) {
         case SuspectKind::reversed: return "INVERTIDA";
     }
     return "";
-}
-
-// A column of a table: headings over two lines, its width, and whether its
-// text is left-aligned (names and words) or right-aligned (numbers).
-struct Column {
-    std::string_view top, bottom;
-    int width;
-    bool left = false;
-};
-
-// One line of a table, filled column by column, one blank between columns.
-class Row {
-public:
-    explicit Row(std::span<const Column> columns) : columns_(columns) {}
-
-    Row& text(std::string_view t) {
-        const Column& c = next();
-        if (c.left) {
-            record_.aw(t, c.width);
-        } else {
-            record_.x(std::max(0, c.width - static_cast<int>(t.size()))).a(t);
-        }
-        return *this;
-    }
-    Row& integer(int v) {
-        record_.i(v, next().width);
-        return *this;
-    }
-    Row& real(double v) {
-        record_.f(v, next().width, kDecimals);
-        return *this;
-    }
-    std::string_view str() const { return trim(record_.str()); }
-
-private:
-    const Column& next() {
-        if (used_ > 0) record_.x(1);
-        return columns_[used_++];
-    }
-
-    std::span<const Column> columns_;
-    std::size_t used_ = 0;
-    Record record_;
-};
-
-void writeHeadings(LineSink& out, std::span<const Column> columns) {
-    Row top(columns);
-    Row bottom(columns);
-    for (const Column& c : columns) {
-        top.text(c.top);
-        bottom.text(c.bottom);
-    }
-    if (!top.str().empty()) out.line(top.str());
-    out.line(bottom.str());
 }
 
 // Station names fill a column as wide as the longest of them.
@@ -135,7 +81,8 @@ void writeLoopLegend(LineSink& out) {
     out.line("DE, DN, DZ= ERRO DE FECHAMENTO (ESTACAO EQUIVALENTE MENOS ESTACAO VISADA)");
     out.line("ERRO= COMPRIMENTO DO ERRO DE FECHAMENTO; ERRO %= ERRO / COMPR.");
     out.line("ESPER.= ERRO ESPERADO DOS INSTRUMENTOS NA DIRECAO DO ERRO (UM DESVIO PADRAO)");
-    out.line("RAZAO= ERRO / ESPER.: BOM ATE 2, ACEITAVEL ATE 3, SUSPEITO ACIMA DE 3");
+    out.line("RAZAO= ERRO / ESPER.; SEM ERRO GROSSEIRO, O SEU QUADRADO SEGUE A LEI QUI-QUADRADO COM 3 GRAUS");
+    out.line("       DE LIBERDADE: BOM ATE 2.80 (95 % DOS LACOS), ACEITAVEL ATE 4.03 (99.9 %), SUSPEITO ACIMA");
     out.emptyLine();
 }
 
@@ -149,7 +96,7 @@ void writeLoops(LineSink& out, const Store& s, const ClosureAnalysis& a, int nam
     writeHeadings(out, columns);
     for (const LoopClosure& loop : a.loops) {
         const int row = loop.closingRow;
-        Row r(columns);
+        TableRow r(columns);
         r.integer(row).text(nameOf(s, s.shots.base[row])).text(nameOf(s, s.shots.sighted[row]));
         r.integer(loop.duplicate).integer(static_cast<int>(loop.lines.size())).real(loop.length);
         r.real(loop.misclosure[0]).real(loop.misclosure[1]).real(loop.misclosure[2]);
@@ -193,7 +140,7 @@ void writeSuspects(LineSink& out, const Store& s, const ClosureAnalysis& a, int 
     writeHeadings(out, columns);
     for (const SuspectReading& suspect : a.suspects) {
         const int row = suspect.row;
-        Row r(columns);
+        TableRow r(columns);
         r.integer(row).text(nameOf(s, s.shots.base[row])).text(nameOf(s, s.shots.sighted[row]));
         r.text(readingText(suspect.kind)).real(suspect.measured).real(suspect.corrected);
         r.integer(suspect.loops).integer(suspect.suspectBefore).integer(suspect.suspectAfter);

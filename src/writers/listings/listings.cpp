@@ -31,6 +31,10 @@ void writeSurveyIdentity(LineSink& out, const SurveyHeader& h, std::string_view 
     out.line(Record().a(scaleLead).i0(h.scale));
 }
 
+void writeAdjustedNote(LineSink& out, bool adjusted) {
+    if (adjusted) out.line("COORDENADAS AJUSTADAS POR MINIMOS QUADRADOS");
+}
+
 void writeSpeColumnHeader(LineSink& out, const SurveyHeader& h) {
     out.emptyLine();
     out.line(Record()
@@ -67,6 +71,7 @@ void writeResultHeader(LineSink& out, const Store& s) {
                  .f(h.htini, 5, 2)
                  .a(" ZONA UTM= ")
                  .i0(h.utmZone));
+    writeAdjustedNote(out, s.networkAdjusted);
     out.emptyLine();
     out.line("COORDENADAS DAS ESTACOES EM METROS.");
     out.emptyLine();
@@ -206,7 +211,7 @@ void writeCoordinateRecord(LineSink& out, const Store& s, int station) {
 
 }  // namespace
 
-void WRTCAB(LineSink& out, const SurveyHeader& h, const StationTable& st) {
+void WRTCAB(LineSink& out, const SurveyHeader& h, const StationTable& st, bool adjusted) {
     writeSurveyIdentity(out, h, "ESCALA = 1:");
     out.line(Record().a("COOR. INICIO=").f(st.x[1], 11, 2).f(st.y[1], 12, 2).f(st.z[1], 9, 2));
     out.line(Record()
@@ -216,6 +221,7 @@ void WRTCAB(LineSink& out, const SurveyHeader& h, const StationTable& st) {
                  .f(st.ht[1], 5, 2)
                  .a(" ZONA UTM= ")
                  .i0(h.utmZone));
+    writeAdjustedNote(out, adjusted);
     out.emptyLine();
     out.line(Record().a("COORDENADAS DAS ESTACOES, EM CENTIMETROS, SE ESCALA    NÃO FOR 1.  ESCALA 1:").i0(h.scale));
     out.line(Record().a("SENÃO, EM METROS. DECLINACAO=").f(h.declination, 7, 2).a(" GRAUS"));
@@ -237,7 +243,7 @@ void writeResultSummary(const Store& s, LineSink& console) {
 }
 
 void writePlotListing(const Store& s, OutputFile& out) {
-    WRTCAB(out, s.header, s.stations);
+    WRTCAB(out, s.header, s.stations, s.networkAdjusted);
     WRTMAXMIN(out, s.header.scale, s.stations.name, s.statistics);
     out.line("Base     X(Base)     Y(Base)     Z(Base)    ZTetoBVis.     X(Vis.)     Y(Vis.)     Z(Vis.)    ZTetoV");
     for (int i = 1; i <= s.lineCount; ++i) {
@@ -247,7 +253,7 @@ void writePlotListing(const Store& s, OutputFile& out) {
 }
 
 void writeCoordinateListing(const Store& s, OutputFile& out) {
-    WRTCAB(out, s.header, s.stations);
+    WRTCAB(out, s.header, s.stations, s.networkAdjusted);
     WRTMAXMIN(out, s.header.scale, s.stations.name, s.statistics);
     out.line(" No. ESTAÇÃO   X(E-W)     Y(N-S)  Z(Cota) Z(Teto)");
     for (int station = 1; station <= kCapacity; ++station) {

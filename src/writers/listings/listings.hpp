@@ -14,8 +14,9 @@ void writeResultListingBody(const Store& s, OutputFile& out);
 // What the console log shows of the result: the unresolved lines and the extent summary.
 void writeResultSummary(const Store& s, LineSink& console);
 
-// Header block of the plot and coordinate listings.
-void WRTCAB(LineSink& out, const SurveyHeader& header, const StationTable& stations);
+// Header block of the plot and coordinate listings; a network adjusted by
+// least squares adds a line saying so.
+void WRTCAB(LineSink& out, const SurveyHeader& header, const StationTable& stations, bool adjusted = false);
 
 // Both coordinate sets of every reached line.
 void writePlotListing(const Store& s, OutputFile& out);

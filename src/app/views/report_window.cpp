@@ -1,5 +1,5 @@
-// The loop-closure window: the report in a fixed-width font, and a button that saves it.
-#include "app/views/closures_window.hpp"
+// The report window: the report in a fixed-width font, and a button that saves it.
+#include "app/views/report_window.hpp"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -31,14 +31,18 @@ std::string displayableLines(std::string_view text) {
     return shown;
 }
 
-struct ClosuresWindow {
+struct ReportWindow {
     Fl_Text_Buffer buffer;  // outlives the window, whose display uses it
-    Fl_Double_Window window{kWidth, kHeight, "Fechamentos dos laços"};
+    Fl_Double_Window window{kWidth, kHeight};
+    const std::string& title;
     const std::string& text;
     const std::string& reportName;
     std::string saveLabel;
 
-    ClosuresWindow(const std::string& reportText, const std::string& name) : text(reportText), reportName(name) {
+    ReportWindow(const std::string& caption, const std::string& messageTitle, const std::string& reportText,
+                 const std::string& name)
+        : title(messageTitle), text(reportText), reportName(name) {
+        window.copy_label(caption.c_str());
         const int buttonsY = kHeight - kMargin - kButtonHeight;
         auto* display = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, buttonsY - 2 * kMargin);
         buffer.text(displayableLines(text).c_str());
@@ -48,9 +52,9 @@ struct ClosuresWindow {
         saveLabel = "&Salvar " + displayable(name);
         auto* save = new Fl_Button(kMargin, buttonsY, kWidth - 180, kButtonHeight);
         save->copy_label(saveLabel.c_str());
-        save->callback([](Fl_Widget*, void* self) { static_cast<ClosuresWindow*>(self)->saveReport(); }, this);
+        save->callback([](Fl_Widget*, void* self) { static_cast<ReportWindow*>(self)->saveReport(); }, this);
         auto* close = new Fl_Button(kWidth - 150, buttonsY, 140, kButtonHeight, "&Fechar");
-        close->callback([](Fl_Widget*, void* self) { static_cast<ClosuresWindow*>(self)->window.hide(); }, this);
+        close->callback([](Fl_Widget*, void* self) { static_cast<ReportWindow*>(self)->window.hide(); }, this);
         window.end();
         window.resizable(display);
         window.set_modal();
@@ -63,7 +67,7 @@ struct ClosuresWindow {
             out.write(text);
             saved = out.close();
         }
-        fl_message_title("Fechamentos");
+        fl_message_title(title.c_str());
         if (saved) {
             fl_message("Relatório gravado em %s", displayable(reportName).c_str());
         } else {
@@ -74,8 +78,9 @@ struct ClosuresWindow {
 
 }  // namespace
 
-void showClosures(const std::string& reportText, const std::string& reportName) {
-    ClosuresWindow view(reportText, reportName);
+void showReport(const std::string& caption, const std::string& title, const std::string& reportText,
+                const std::string& reportName) {
+    ReportWindow view(caption, title, reportText, reportName);
     view.window.show();
     while (view.window.shown()) Fl::wait();
 }
