@@ -14,7 +14,7 @@
 #include "app/output_names.hpp"
 #include "app/output_writing.hpp"
 #include "app/profile_pass.hpp"
-#include "app/run_files.hpp"
+#include "app/run_outputs.hpp"
 #include "app/run_windows.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
@@ -31,14 +31,14 @@
 
 namespace mirval {
 
-namespace {
-
 // The survey file the user chose, what it is and what the run writes from it.
 struct SurveyInput {
     std::string path;
     FileType type;
     OutputNames names;
 };
+
+namespace {
 
 // A ".txt" input takes its type from the first three characters of its first line.
 FileType retypedTextInput(const std::string& path) {
@@ -67,42 +67,54 @@ std::optional<SurveyFormat> formatOf(const FileType& type) {
     return std::nullopt;
 }
 
-// The reader of the input's type; any other type stops the run.
-void readSurvey(Store& s, const SurveyInput& input, RunLog& log) {
-    const std::optional<SurveyFormat> format = formatOf(input.type);
-    if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
-    if (*format == SurveyFormat::LegacySpe) return LERSPE(s, input.path, log);
+void readSurvey(Store& s, const SurveyInput& input, SurveyFormat format, RunLog& log) {
+    if (format == SurveyFormat::LegacySpe) return LERSPE(s, input.path, log);
     LERTXT(s, input.path, input.type.full(), log);
-}
-
-// Every output the survey gives, claimed before the first is created.
-void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& options) {
-    const OutputNames& n = input.names;
-    for (const std::string* name : {&n.result, &n.plot, &n.coordinates, &n.drawing3d, &n.drawing2d, &n.kml,
-                                    &n.therion, &n.lrud, &n.splays}) {
-        files.claim(*name);
-    }
-    if (const std::optional<SurveyFormat> format = formatOf(input.type)) {
-        for (const std::string_view tag : copyTagsOf(*format)) files.claim(copyNameOf(input.path, input.type, tag));
-    }
-    if (options.closureReport) files.claim(n.closureReport);
-    for (const std::string& profile : options.profileFiles) {
-        files.planProfileDrawing(profileDrawingNameOf(profile), profile);
-    }
 }
 
 using Writer = void (*)(const Store&, OutputFile&);
 
-SideBySideOutput output(const Store& s, Writer writer, const std::string& name, int weight,
-                        std::string_view openFailureLead = kWriterOpenFailure) {
-    return {name, openFailureLead, [&s, writer](OutputFile& out) { writer(s, out); }, weight, nullptr, nullptr};
+// The outputs of the reduced survey after the result listing, in the order the
+// run has always written them, with how long each takes, roughly.
+struct ReducedSurveyOutput {
+    std::string OutputNames::*name;
+    std::string_view openFailureLead;
+    Writer writer;
+    int weight;
+};
+constexpr ReducedSurveyOutput kReducedSurveyOutputs[] = {
+    {&OutputNames::plot, kListingOpenFailure, writePlotListing, 1},
+    {&OutputNames::coordinates, kListingOpenFailure, writeCoordinateListing, 1},
+    {&OutputNames::kml, kWriterOpenFailure, WRTKML, 12},
+    {&OutputNames::drawing3d, kWriterOpenFailure, WRTDX3, 8},
+    {&OutputNames::drawing2d, kWriterOpenFailure, WRTDX2, 4},
+    {&OutputNames::therion, kWriterOpenFailure, WRTTHE, 4},
+    {&OutputNames::lrud, kWriterOpenFailure, CMPLRU, 1},
+    {&OutputNames::splays, kWriterOpenFailure, CMPSPL, 5},
+};
+
+// Every output the run will write, claimed before the first is created, in the
+// order they are written.
+void claimOutputs(RunOutputs& outputs, const SurveyInput& input, std::optional<SurveyFormat> format,
+                  const RunOptions& options) {
+    outputs.claim(input.names.result, kListingOpenFailure);
+    for (const std::string_view tag : format ? copyTagsOf(*format) : std::vector<std::string_view>{}) {
+        outputs.claim(copyNameOf(input.path, input.type, tag), kWriterOpenFailure);
+    }
+    for (const ReducedSurveyOutput& output : kReducedSurveyOutputs) {
+        outputs.claim(input.names.*output.name, output.openFailureLead);
+    }
+    if (options.closureReport) outputs.claim(input.names.closureReport, kWriterOpenFailure);
+    for (const std::string& profile : options.profileFiles) {
+        outputs.planProfileDrawing(profileDrawingNameOf(profile), profile);
+    }
 }
 
-void writeCopies(const Store& s, const SurveyInput& input) {
+void writeCopies(const Store& s, const SurveyInput& input, RunOutputs& outputs) {
     std::vector<SideBySideOutput> copies;
     for (const std::string_view tag : copyTagsOf(s.facts.format)) {
-        copies.push_back({copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
-                          [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr, nullptr});
+        const std::string name = copyNameOf(input.path, input.type, tag);
+        copies.push_back({name, &outputs.open(name), [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr});
     }
     writeSideBySide(copies);
 }
@@ -116,15 +128,12 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
     writeStartSummary(log, s, h.scale, 6, 2);
 }
 
-
-
 }  // namespace
 
 Driver::Driver(Platform& platform, RunOptions options)
     : platform_(platform), options_(options), store_(newStore()) {}
 
 void Driver::MIRVAL() {
-    Store& s = *store_;
     const std::optional<std::string> chosen = FILTER(platform_);
     // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
     if (!chosen) return;
@@ -133,15 +142,33 @@ void Driver::MIRVAL() {
     showResultWindow(platform_, input.path, input.type, input.names);
     if (input.type.full() == "txt") input.type = retypedTextInput(input.path);
 
-    RunFiles files(input.path);
-    claimOutputs(files, input, options_);
+    // every refusal comes before the first file is created
+    outputs_ = std::make_unique<RunOutputs>(input.path, options_.profileFiles);
+    const std::optional<SurveyFormat> format = formatOf(input.type);
+    claimOutputs(*outputs_, input, format, options_);
+    if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+    try {
+        processSurvey(input, *format);
+    } catch (RunStop& stop) {
+        outputs_->settleAfter(stop);
+        throw;
+    } catch (...) {
+        outputs_->discard();
+        throw;
+    }
+    outputs_->commit();
+    writeCredits(platform_.console());
+    complete_ = true;
+}
 
+// From the reader to the end of the profile step, every output staged.
+void Driver::processSurvey(const SurveyInput& input, SurveyFormat format) {
+    Store& s = *store_;
     LineSink& console = platform_.console();
-    OutputFile resultListing;
-    if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
+    OutputFile& resultListing = outputs_->open(input.names.result);
     RunLog log{console, resultListing};
-    readSurvey(s, input, log);
-    writeCopies(s, input);
+    readSurvey(s, input, format, log);
+    writeCopies(s, input, *outputs_);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);
     checkOutputRanges(s, input.path);
@@ -151,10 +178,8 @@ void Driver::MIRVAL() {
     closureReportName_ = input.names.closureReport;
     writeReducedSurvey(s, input.names, resultListing);
     // the profile step, until the user leaves it
-    while (PERFGRU(platform_, s, input.path, files)) {
+    while (PERFGRU(platform_, s, input.path, *outputs_)) {
     }
-    writeCredits(console);
-    complete_ = true;
 }
 
 // The listings, the drawings, the KML and exchange files and, on request, the
@@ -162,35 +187,48 @@ void Driver::MIRVAL() {
 // result listing is open already, with the reader's and the reduction's lines.
 void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing) {
     LineSink& console = platform_.console();
-    SideBySideOutput result = output(s, writeResultListingBody, names.result, 1, kListingOpenFailure);
-    result.openAlready = &resultListing;
-    result.afterCompletion = [&] { writeResultSummary(s, console); };
-    std::vector<SideBySideOutput> outputs = {
-        result,
-        output(s, writePlotListing, names.plot, 1, kListingOpenFailure),
-        output(s, writeCoordinateListing, names.coordinates, 1, kListingOpenFailure),
-        output(s, WRTKML, names.kml, 12),
-        output(s, WRTDX3, names.drawing3d, 8),
-        output(s, WRTDX2, names.drawing2d, 4),
-        output(s, WRTTHE, names.therion, 4),
-        output(s, CMPLRU, names.lrud, 1),
-        output(s, CMPSPL, names.splays, 5),
-    };
-    if (options_.closureReport) {
-        outputs.push_back({closureReportName_, kWriterOpenFailure,
-                           [&](OutputFile& out) {
-                               closures_ = analyseClosures(s, *options_.closureReport);
-                               WRTFCH(s, *closures_, out);
-                           },
-                           2, [&] { writeClosureSummary(console, *closures_); }, nullptr});
+    std::vector<SideBySideOutput> sideBySide = {{names.result, &resultListing,
+                                                 [&s](OutputFile& out) { writeResultListingBody(s, out); }, 1,
+                                                 [&] { writeResultSummary(s, console); }}};
+    for (const ReducedSurveyOutput& output : kReducedSurveyOutputs) {
+        const std::string& name = names.*output.name;
+        sideBySide.push_back(
+            {name, &outputs_->open(name), [&s, writer = output.writer](OutputFile& out) { writer(s, out); }, output.weight,
+             nullptr});
     }
-    writeSideBySide(outputs);
+    if (options_.closureReport) {
+        sideBySide.push_back({closureReportName_, &outputs_->open(closureReportName_),
+                              [&](OutputFile& out) {
+                                  closures_ = analyseClosures(s, *options_.closureReport);
+                                  WRTFCH(s, *closures_, out);
+                              },
+                              2, [&] { writeClosureSummary(console, *closures_); }});
+    }
+    writeSideBySide(sideBySide);
 }
 
-std::vector<RunView> Driver::finishedViews() const {
+std::string Driver::saveClosureReport(const std::string& text) {
+    try {
+        if (!outputs_->isClaimed(closureReportName_)) outputs_->claim(closureReportName_, kWriterOpenFailure);
+        outputs_->write(closureReportName_, [&](OutputFile& out) { out.write(text); });
+        outputs_->commit();
+        return {};
+    } catch (const RunStop& stop) {
+        outputs_->discard();
+        std::string message;
+        for (const std::string& line : stop.messages) {
+            const std::string_view shown = std::string_view(line).substr(0, line.find_last_not_of(' ') + 1);
+            if (!shown.empty()) message += (message.empty() ? "" : "\n") + std::string(shown);
+        }
+        return message;
+    }
+}
+
+std::vector<RunView> Driver::finishedViews() {
     const DesktopWindows* windows = desktopWindows();
     if (!complete_ || windows == nullptr) return {};
-    return windows->finishedRunViews({*store_, closures_, closureReportName_});
+    return windows->finishedRunViews(
+        {*store_, closures_, closureReportName_, [this](const std::string& text) { return saveClosureReport(text); }});
 }
 
 }  // namespace mirval

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/output_names.hpp"
+#include "app/run_outputs.hpp"
 #include "dialogs/platform.hpp"
 #include "store/closure_results.hpp"
 #include "store/store.hpp"
@@ -21,6 +22,8 @@ struct RunOptions {
     std::vector<std::string> profileFiles;
 };
 
+struct SurveyInput;
+
 class Driver {
 public:
     explicit Driver(Platform& platform, RunOptions options = {});
@@ -31,15 +34,19 @@ public:
     void MIRVAL();
 
     // The views of the reduced survey the desktop offers after a complete run:
-    // the plan and the loop closures.
-    std::vector<RunView> finishedViews() const;
+    // the plan and the loop closures (whose report is saved as the run's outputs are).
+    std::vector<RunView> finishedViews();
 
 private:
+    void processSurvey(const SurveyInput& input, SurveyFormat format);
     void writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing);
+    // The closure window's save; the message of a failure, or nothing.
+    std::string saveClosureReport(const std::string& text);
 
     Platform& platform_;
     RunOptions options_;
     StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it
+    std::unique_ptr<RunOutputs> outputs_;  // once the survey is chosen
     std::optional<ClosureAnalysis> closures_;  // when the run wrote the report
     std::string closureReportName_;
     bool complete_ = false;

@@ -147,8 +147,8 @@ void addFileSystemCases(std::vector<Case>& list) {
                "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g.kml...", {"g_3D.dxf", "g_2D.dxf", "g.th", "g_lrud.dat"}};
     limit.before = "trap '' XFSZ; ulimit -f 64;";  // 64 KiB: the KML file is the first that does not fit
     list.push_back(limit);
-    Case device{"OutputOnAFullDevice", {{"g.orv", chain(3)}}, "g.orv", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g_2D.dxf...",
-                {"g.th", "g_lrud.dat", "g_splays.dat"},
+    Case device{"OutputOnAFullDevice", {{"g.orv", chain(3)}}, "g.orv", "PROBLEMA DE ABERTURA NO ARQUIVO g_2D.dxf...",
+                {"g.res", "g.th", "g_lrud.dat", "g_splays.dat"},
                 [](const fs::path& folder) { fs::create_symlink("/dev/full", folder / "g_2D.dxf"); }};
     device.posixOnly = true;
     list.push_back(device);

@@ -9,7 +9,6 @@
 #include <FL/fl_ask.H>
 
 #include "dialogs/desktop_text.hpp"
-#include "text/output.hpp"
 
 namespace mirval::desktop {
 
@@ -36,9 +35,11 @@ struct ClosuresWindow {
     Fl_Double_Window window{kWidth, kHeight, "Fechamentos dos laços"};
     const std::string& text;
     const std::string& reportName;
+    const ReportSaver& save;
     std::string saveLabel;
 
-    ClosuresWindow(const std::string& reportText, const std::string& name) : text(reportText), reportName(name) {
+    ClosuresWindow(const std::string& reportText, const std::string& name, const ReportSaver& saver)
+        : text(reportText), reportName(name), save(saver) {
         const int buttonsY = kHeight - kMargin - kButtonHeight;
         auto* display = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, buttonsY - 2 * kMargin);
         buffer.text(displayableLines(text).c_str());
@@ -57,25 +58,20 @@ struct ClosuresWindow {
     }
 
     void saveReport() const {
-        OutputFile out;
-        bool saved = out.open(reportName);
-        if (saved) {
-            out.write(text);
-            saved = out.close();
-        }
+        const std::string failure = save(text);
         fl_message_title("Fechamentos");
-        if (saved) {
+        if (failure.empty()) {
             fl_message("Relatório gravado em %s", displayable(reportName).c_str());
         } else {
-            fl_alert("PROBLEMA DE GRAVAÇÃO NO ARQUIVO %s", displayable(reportName).c_str());
+            fl_alert("%s", displayableLines(failure).c_str());
         }
     }
 };
 
 }  // namespace
 
-void showClosures(const std::string& reportText, const std::string& reportName) {
-    ClosuresWindow view(reportText, reportName);
+void showClosures(const std::string& reportText, const std::string& reportName, const ReportSaver& save) {
+    ClosuresWindow view(reportText, reportName, save);
     view.window.show();
     while (view.window.shown()) Fl::wait();
 }

@@ -35,6 +35,7 @@ public:
         return out.text();
     }
     const std::string& reportName() const { return run_.closureReportName; }
+    std::string saveReport(const std::string& text) const { return run_.saveClosureReport(text); }
     bool hasStations() const {
         const Table<int>& known = run_.store.stations.known;
         for (int i = 1; i <= kCapacity; ++i) {
@@ -54,7 +55,10 @@ std::vector<RunView> finishedRunViews(const FinishedRun& run) {
     auto views = std::make_shared<FinishedViews>(run);
     if (!views->hasStations()) return {};
     return {{"&Planta da gruta", [views] { showPlan(views->plan()); }},
-            {"F&echamentos", [views] { showClosures(views->report(), views->reportName()); }}};
+            {"F&echamentos", [views] {
+                 showClosures(views->report(), views->reportName(),
+                              [views](const std::string& text) { return views->saveReport(text); });
+             }}};
 }
 
 }  // namespace mirval::desktop

@@ -1,5 +1,6 @@
 #pragma once
 // The views of a finished run that the desktop offers in its console window.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ struct FinishedRun {
     const Store& store;
     std::optional<ClosureAnalysis> closures;  // when the run analysed them (--closures)
     std::string closureReportName;            // NAME.fch, where the closures window saves
+    // saves the report as the run saves its outputs; the message of a failure, or nothing
+    std::function<std::string(const std::string& reportText)> saveClosureReport;
 };
 
 // The plan of the cave and the loop closures ("Fechamentos"), each worked out
