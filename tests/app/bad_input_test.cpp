@@ -256,7 +256,7 @@ std::vector<Case> cases() {
     list.push_back({"BinaryFile", {{"g.orv", binary}}, "g.orv", "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA ...",
                     kLaterFiles});
     list.push_back({"OneEnormousLine", {{"g.orv", std::string(10 * 1024 * 1024, 'x')}}, "g.orv",
-                    "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA 2", kLaterFiles});
+                    "LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 1...", kLaterFiles});
     std::string lines = orvHeader();
     for (int i = 0; i < 10001; ++i) lines += orvLine("P0", "P1");
     list.push_back({"TenThousandAndOneLines", {{"g.orv", lines}}, "g.orv",
