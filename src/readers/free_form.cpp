@@ -253,6 +253,13 @@ ReadOutcome FreeFormRecord::integer(std::int32_t& value) {
     return !quoted && parseInteger(token, value) ? ReadOutcome::ok : ReadOutcome::unreadable;
 }
 
+bool holdsControlByte(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t') || byte == 0x7F;
+    });
+}
+
 void failReading(std::string_view fileName, int line) {
     failWith(fmt::Record().a("ERRO DE LEITURA NO ARQUIVO ").a(trim(fileName)).a(", LINHA ").i0(line));
 }

@@ -122,6 +122,10 @@ private:
 bool parseReal(std::string_view text, double& value);
 bool parseInteger(std::string_view text, std::int32_t& value);
 
+// Whether the text holds a control byte other than a tab (NUL included): no
+// station name may hold one, as the files that name stations could not.
+bool holdsControlByte(std::string_view text);
+
 // Reports "ERRO DE LEITURA NO ARQUIVO <trimmed file name>, LINHA <line>" on the
 // console log and stops the run as a failure.
 [[noreturn]] void failReading(std::string_view fileName, int line);

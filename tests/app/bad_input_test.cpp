@@ -322,10 +322,10 @@ TEST(BadInput, KmlStaysWellFormedWithOldCodePagesAndControlBytes) {
     const fs::path folder = folderOf("KmlWellFormed");
     fs::remove_all(folder);
     fs::create_directories(folder);
-    // a Latin-1 cave name, and a station name holding a NUL byte
+    // a Latin-1 cave name holding a control byte
     std::string survey = orvHeader();
-    survey.replace(survey.find("Gruta Ruim"), 10, "Gruta S\xe3o Jos\xe9");
-    survey += orvLine("P0", std::string("P\0X", 3)) + orvLine(std::string("P\0X", 3), "P2");
+    survey.replace(survey.find("Gruta Ruim"), 10, "Gruta S\xe3o\x01 Jos\xe9");
+    survey += orvLine("P0", "P1") + orvLine("P1", "P2");
     mirval::test::writeFile(folder / "g.orv", survey);
     EXPECT_EQ(mirval::test::runProgram(folder, "g.orv"), 0);
     EXPECT_EQ(std::system(("xmllint --noout '" + (folder / "g.kml").string() + "'").c_str()), 0);
