@@ -1,10 +1,12 @@
 // Start-up: picks the platform from the command line and runs the program.
-#include <cmath>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/desktop_windows.hpp"
@@ -51,21 +53,37 @@ struct Options {
     bool closures = false;
     bool deviationsGiven = false;
     mirval::InstrumentErrors deviations;
+    std::string refusal;  // why a value of the command line is refused
 };
 
-// A standard deviation: a finite number of at least 0 and nothing after it.
-bool readDeviation(const std::string& text, double& value) {
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end != text.c_str() && *end == '\0' && value >= 0 && std::isfinite(value);
+// A standard-deviation option: the value it sets and the values it accepts.
+struct DeviationOption {
+    double* value;
+    double least, most;
+    const char* range;
+};
+
+std::optional<DeviationOption> deviationOption(const std::string& arg, Options& options) {
+    if (arg == "--sd-distance") return DeviationOption{&options.deviations.distance, 0.001, 10, "de 0.001 a 10 metros"};
+    if (arg == "--sd-azimuth") return DeviationOption{&options.deviations.azimuth, 0.01, 45, "de 0.01 a 45 graus"};
+    if (arg == "--sd-inclination") {
+        return DeviationOption{&options.deviations.inclination, 0.01, 45, "de 0.01 a 45 graus"};
+    }
+    return std::nullopt;
 }
 
-// The value a standard-deviation option sets, when `arg` is one.
-double* deviationOption(const std::string& arg, Options& options) {
-    if (arg == "--sd-distance") return &options.deviations.distance;
-    if (arg == "--sd-azimuth") return &options.deviations.azimuth;
-    if (arg == "--sd-inclination") return &options.deviations.inclination;
-    return nullptr;
+// A standard deviation: a plain decimal number within the option's range, blanks around it aside.
+bool readDeviation(std::string_view text, const DeviationOption& option) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    if (text.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto read = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (read.ec != std::errc() || read.ptr != end || value < option.least || value > option.most) return false;
+    *option.value = value;
+    return true;
 }
 
 bool parse(const std::vector<std::string>& args, Options& options) {
@@ -80,8 +98,12 @@ bool parse(const std::vector<std::string>& args, Options& options) {
             options.files.push_back(args[++i]);
         } else if (arg == "--closures") {
             options.closures = true;
-        } else if (double* deviation = deviationOption(arg, options)) {
-            if (i + 1 >= args.size() || !readDeviation(args[++i], *deviation)) return false;
+        } else if (const std::optional<DeviationOption> deviation = deviationOption(arg, options)) {
+            if (i + 1 >= args.size()) return false;
+            if (!readDeviation(args[++i], *deviation)) {
+                options.refusal = "mirval: " + arg + " aceita um número " + deviation->range + ": " + args[i];
+                return false;
+            }
             options.deviationsGiven = true;
         } else if (!arg.empty() && arg[0] != '-' && !options.hasSurvey) {
             options.files.insert(options.files.begin(), arg);
@@ -161,7 +183,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!parse(args, options)) {
-        std::cerr << kUsage;
+        std::cerr << (options.refusal.empty() ? kUsage : options.refusal + "\n");
         return 2;
     }
     if (!allFilesExist(options.files)) return 1;
