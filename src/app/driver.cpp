@@ -119,6 +119,18 @@ void writeCopies(const Store& s, const SurveyInput& input, RunOutputs& outputs) 
     writeSideBySide(copies);
 }
 
+// A stop's message as a window shows it: its lines without their padding.
+std::string shownInAWindow(const RunStop& stop) {
+    std::string shown;
+    for (const std::string& line : stop.messages) {
+        const std::size_t end = line.find_last_not_of(' ');
+        if (end == std::string::npos) continue;
+        if (!shown.empty()) shown += '\n';
+        shown += line.substr(0, end + 1);
+    }
+    return shown;
+}
+
 void writeHeaderSummary(const Store& s, LineSink& log) {
     const SurveyHeader& h = s.header;
     log.line(h.caveName.full());
@@ -192,9 +204,9 @@ void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, Output
                                                  [&] { writeResultSummary(s, console); }}};
     for (const ReducedSurveyOutput& output : kReducedSurveyOutputs) {
         const std::string& name = names.*output.name;
+        const Writer writer = output.writer;
         sideBySide.push_back(
-            {name, &outputs_->open(name), [&s, writer = output.writer](OutputFile& out) { writer(s, out); }, output.weight,
-             nullptr});
+            {name, &outputs_->open(name), [&s, writer](OutputFile& out) { writer(s, out); }, output.weight, nullptr});
     }
     if (options_.closureReport) {
         sideBySide.push_back({closureReportName_, &outputs_->open(closureReportName_),
@@ -215,12 +227,7 @@ std::string Driver::saveClosureReport(const std::string& text) {
         return {};
     } catch (const RunStop& stop) {
         outputs_->discard();
-        std::string message;
-        for (const std::string& line : stop.messages) {
-            const std::string_view shown = std::string_view(line).substr(0, line.find_last_not_of(' ') + 1);
-            if (!shown.empty()) message += (message.empty() ? "" : "\n") + std::string(shown);
-        }
-        return message;
+        return shownInAWindow(stop);
     }
 }
 

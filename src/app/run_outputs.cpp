@@ -12,10 +12,10 @@ struct RunOutputs::Output {
     std::string name;
     std::string_view openFailureLead;
     ResolvedName resolved;
-    std::string target;   // the file written: the name, or the file a link of that name points to
+    std::string target;      // the file written: the name, or the file a link of that name points to
     std::string plannedFor;  // the profile file of a drawing planned from the command line
     enum class State { claimed, staged, committed } state = State::claimed;
-    std::string temporary;  // while staged
+    std::string temporary;   // while staged
     OutputFile file;
 };
 
