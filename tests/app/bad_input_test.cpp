@@ -20,7 +20,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -389,6 +388,17 @@ std::vector<Case> cases() {
                     kLaterFiles});
     list.push_back({"OneEnormousLine", {{"g.orv", std::string(10 * 1024 * 1024, 'x')}}, "g.orv",
                     "LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 1...", kLaterFiles});
+#ifndef __SANITIZE_ADDRESS__  // which reserves far more memory than the limit
+    // an input of any size is read in a bounded memory: a sparse file of 1 GiB
+    // whose lines end at its header, refused at its first line
+    Case huge{"HugeInputUnderAMemoryLimit", {}, "g.orv", "LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 17...", kLaterFiles,
+              [](const fs::path& folder) {
+                  mirval::test::writeFile(folder / "g.orv", orvHeader());
+                  fs::resize_file(folder / "g.orv", 1 << 30);
+              }};
+    huge.before = "ulimit -v 131072;";
+    list.push_back(huge);
+#endif
     std::string lines = orvHeader();
     for (int i = 0; i < 10001; ++i) lines += orvLine("P0", "P1");
     list.push_back({"TenThousandAndOneLines", {{"g.orv", lines}}, "g.orv",
@@ -523,18 +533,6 @@ TEST(BadInput, FullDiskLeavesTheSameFilesEveryTime) {
     fs::remove_all(folder);
 }
 
-// An input of any size is read in a bounded memory: a sparse file of 300 MB
-// whose lines end at its header is refused at its first line longer than 64 KiB.
-TEST(BadInput, HugeInputIsReadInBoundedMemory) {
-    const fs::path folder = prepareFolder("HugeInput", {{"g.orv", orvHeader()}});
-    fs::resize_file(folder / "g.orv", 300 << 20);
-    EXPECT_EQ(mirval::test::runProgram(folder, "g.orv"), 1);
-    EXPECT_NE(readFile(folder / "console.out").find("LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 17"), std::string::npos);
-    rusage children{};
-    ::getrusage(RUSAGE_CHILDREN, &children);
-    EXPECT_LT(children.ru_maxrss, 100 * 1024) << "kB at most, of the program run";
-    fs::remove_all(folder);
-}
 #else
 // A drawing held open by another program (a CAD program) stops the commit
 // before any file is replaced: every earlier output stays whole.
