@@ -116,7 +116,7 @@ void writeCopies(const Store& s, const SurveyInput& input, RunOutputs& outputs) 
         const std::string name = copyNameOf(input.path, input.type, tag);
         copies.push_back({name, &outputs.open(name), [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr});
     }
-    writeSideBySide(copies);
+    writeSideBySide(copies, outputs);
 }
 
 // A stop's message as a window shows it: its lines without their padding.
@@ -216,7 +216,7 @@ void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, Output
                               },
                               2, [&] { writeClosureSummary(console, *closures_); }});
     }
-    writeSideBySide(sideBySide);
+    writeSideBySide(sideBySide, *outputs_);
 }
 
 std::string Driver::saveClosureReport(const std::string& text) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/run_outputs.hpp"
 #include "text/output.hpp"
 
 namespace mirval {
@@ -14,7 +15,7 @@ namespace mirval {
 // first failure in that order stops the run with the message it would have had.
 struct SideBySideOutput {
     std::string name;
-    OutputFile* file = nullptr;                 // open; closed once written
+    OutputFile* file = nullptr;                 // open among the run's outputs; finished once written
     std::function<void(OutputFile&)> write;     // fills the file; reads only what no writer changes
     int weight = 1;                              // how long it takes, roughly: the longest start first
     std::function<void()> afterCompletion;      // console lines of the run, once the file is complete
@@ -22,6 +23,6 @@ struct SideBySideOutput {
 
 // Writes every output; returns when all are complete, or throws the RunStop of
 // the first failure in the given order.
-void writeSideBySide(std::vector<SideBySideOutput>& outputs);
+void writeSideBySide(std::vector<SideBySideOutput>& outputs, RunOutputs& files);
 
 }  // namespace mirval

@@ -16,6 +16,7 @@ struct RunOutputs::Output {
     std::string plannedFor;  // the profile file of a drawing planned from the command line
     enum class State { claimed, staged, committed } state = State::claimed;
     std::string temporary;   // while staged
+    bool replacesFile = false;
     OutputFile file;
 };
 
@@ -117,15 +118,22 @@ OutputFile& RunOutputs::open(const std::string& name) {
     const std::optional<TemporaryFile> staged = createTemporaryBeside(output.target);
     if (!staged) stopOnOpenFailure(output.openFailureLead, name);
     output.temporary = staged->path;
+    output.replacesFile = pathExists(output.target);
     output.file.open(staged->stream);
     output.state = Output::State::staged;
     return output.file;
 }
 
+bool RunOutputs::finish(const std::string& name) {
+    Output& output = find(name);
+    const bool whole = output.file.close();
+    if (whole && output.replacesFile) startWritingOut(output.temporary);
+    return whole;
+}
+
 void RunOutputs::write(const std::string& name, const std::function<void(OutputFile&)>& fill) {
-    OutputFile& file = open(name);
-    fill(file);
-    if (!file.close()) stopOnWriteFailure(name);
+    fill(open(name));
+    if (!finish(name)) stopOnWriteFailure(name);
 }
 
 void RunOutputs::commit() {

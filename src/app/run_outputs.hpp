@@ -42,6 +42,11 @@ public:
     // The staged file of a claimed output, created now; the run stops when it
     // cannot be created.
     OutputFile& open(const std::string& name);
+    // Closes a staged output and says whether every byte reached it. One that
+    // will replace an existing file starts on its way to the disk at once,
+    // while other outputs are written: putting it in place waits less. Several
+    // threads may finish outputs at once, one output each.
+    bool finish(const std::string& name);
     // Opens a claimed output, lets `write` fill it, closes it and checks it.
     void write(const std::string& name, const std::function<void(OutputFile&)>& fill);
 

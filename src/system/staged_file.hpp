@@ -25,6 +25,10 @@ std::optional<TemporaryFile> createTemporaryBeside(const std::string& finalName)
 // not while another program holds it open (a drawing open in a CAD program).
 bool isReplaceable(const std::string& finalName);
 
+// Starts writing a closed temporary file out to the disk, and returns: a file
+// system that waits for that while it replaces a file (ext4) then waits less.
+void startWritingOut(const std::string& temporary);
+
 // Puts the closed temporary file in the place of `finalName`, replacing the
 // file there in one step; false when the system refuses, and the temporary
 // file then stays a temporary file.

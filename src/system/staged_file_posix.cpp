@@ -128,6 +128,13 @@ std::optional<TemporaryFile> createTemporaryBeside(const std::string& finalName)
     return std::nullopt;
 }
 
+void startWritingOut(const std::string& temporary) {
+    const int descriptor = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::sync_file_range(descriptor, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(descriptor);
+}
+
 bool isReplaceable(const std::string&) { return true; }
 
 bool replaceWithTemporary(const std::string& temporary, const std::string& finalName) {

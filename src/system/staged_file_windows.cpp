@@ -64,6 +64,8 @@ std::optional<TemporaryFile> createTemporaryBeside(const std::string& finalName)
     return std::nullopt;
 }
 
+void startWritingOut(const std::string&) {}
+
 bool isReplaceable(const std::string& finalName) {
     const HANDLE file = CreateFileW(wideFromUtf8(finalName).c_str(), DELETE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
