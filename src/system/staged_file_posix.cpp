@@ -129,10 +129,14 @@ std::optional<TemporaryFile> createTemporaryBeside(const std::string& finalName)
 }
 
 void startWritingOut(const std::string& temporary) {
+#ifdef SYNC_FILE_RANGE_WRITE  // Linux
     const int descriptor = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) return;
     ::sync_file_range(descriptor, 0, 0, SYNC_FILE_RANGE_WRITE);
     ::close(descriptor);
+#else
+    (void)temporary;
+#endif
 }
 
 bool isReplaceable(const std::string&) { return true; }
