@@ -25,17 +25,14 @@ constexpr int kInterruptions[] = {SIGINT, SIGTERM, SIGHUP};
 // remove: a signal handler may only read memory and make system calls. The
 // table changes with the interruptions held back (they are delivered right
 // after), so a handler never sees an entry half written.
-struct Entry {
-    std::atomic<bool> used{false};
-    char path[PATH_MAX];
-};
 constexpr std::size_t kEntries = 256;
-Entry temporaries[kEntries];
-std::size_t nextEntry = 0;  // entries are taken in turn, the oldest free one reused last
+std::atomic<bool> used[kEntries];
+char paths[kEntries][PATH_MAX];  // a page each: only those in use are ever touched
+std::size_t nextEntry = 0;       // entries are taken in turn, the oldest free one reused last
 
 void removeTemporariesAndEnd(int signal) {
-    for (Entry& entry : temporaries) {
-        if (entry.used.load()) ::unlink(entry.path);
+    for (std::size_t entry = 0; entry < kEntries; ++entry) {
+        if (used[entry].load()) ::unlink(paths[entry]);
     }
     ::signal(signal, SIG_DFL);
     ::raise(signal);  // delivered as the handler returns: the process ends as it would have
@@ -78,19 +75,19 @@ private:
 bool remember(const std::string& path) {
     if (path.size() >= PATH_MAX) return false;
     for (std::size_t tried = 0; tried < kEntries; ++tried) {
-        Entry& entry = temporaries[(nextEntry + tried) % kEntries];
-        if (entry.used.load()) continue;
-        std::memcpy(entry.path, path.c_str(), path.size() + 1);
-        entry.used.store(true);
-        nextEntry = (nextEntry + tried + 1) % kEntries;
+        const std::size_t entry = (nextEntry + tried) % kEntries;
+        if (used[entry].load()) continue;
+        std::memcpy(paths[entry], path.c_str(), path.size() + 1);
+        used[entry].store(true);
+        nextEntry = entry + 1;
         return true;
     }
     return false;
 }
 
 void forget(const std::string& path) {
-    for (Entry& entry : temporaries) {
-        if (entry.used.load() && path == entry.path) entry.used.store(false);
+    for (std::size_t entry = 0; entry < kEntries; ++entry) {
+        if (used[entry].load() && path == paths[entry]) used[entry].store(false);
     }
 }
 
