@@ -40,7 +40,8 @@ namespace mirval {
 class LineReader {
 public:
     // Lines longer than this stop the run: no line of a survey or profile file
-    // comes near it, and the reader never holds more than a few such lines.
+    // comes near it, and the reader holds at most one such line and one piece
+    // of the file read ahead, whatever the size of the file.
     static constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
     // Opens the file, read piece by piece as its lines are asked for; false
