@@ -14,7 +14,7 @@
 #include "app/output_names.hpp"
 #include "app/output_writing.hpp"
 #include "app/profile_pass.hpp"
-#include "app/run_files.hpp"
+#include "app/run_outputs.hpp"
 #include "app/run_windows.hpp"
 #include "readers/readers.hpp"
 #include "readers/start_summary.hpp"
@@ -34,14 +34,14 @@
 
 namespace mirval {
 
-namespace {
-
 // The survey file the user chose, what it is and what the run writes from it.
 struct SurveyInput {
     std::string path;
     FileType type;
     OutputNames names;
 };
+
+namespace {
 
 // A ".txt" input takes its type from the first three characters of its first line.
 FileType retypedTextInput(const std::string& path) {
@@ -70,45 +70,70 @@ std::optional<SurveyFormat> formatOf(const FileType& type) {
     return std::nullopt;
 }
 
-// The reader of the input's type; any other type stops the run.
-void readSurvey(Store& s, const SurveyInput& input, RunLog& log) {
-    const std::optional<SurveyFormat> format = formatOf(input.type);
-    if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
-    if (*format == SurveyFormat::LegacySpe) return LERSPE(s, input.path, log);
+void readSurvey(Store& s, const SurveyInput& input, SurveyFormat format, RunLog& log) {
+    if (format == SurveyFormat::LegacySpe) return LERSPE(s, input.path, log);
     LERTXT(s, input.path, input.type.full(), log);
-}
-
-// Every output the survey gives, claimed before the first is created.
-void claimOutputs(RunFiles& files, const SurveyInput& input, const RunOptions& options) {
-    const OutputNames& n = input.names;
-    for (const std::string* name : {&n.result, &n.plot, &n.coordinates, &n.drawing3d, &n.drawing2d, &n.kml,
-                                    &n.therion, &n.lrud, &n.splays}) {
-        files.claim(*name);
-    }
-    if (const std::optional<SurveyFormat> format = formatOf(input.type)) {
-        for (const std::string_view tag : copyTagsOf(*format)) files.claim(copyNameOf(input.path, input.type, tag));
-    }
-    if (options.closureReport) files.claim(n.closureReport);
-    if (options.adjustment) files.claim(n.adjustmentReport);
-    for (const std::string& profile : options.profileFiles) {
-        files.planProfileDrawing(profileDrawingNameOf(profile), profile);
-    }
 }
 
 using Writer = void (*)(const Store&, OutputFile&);
 
-SideBySideOutput output(const Store& s, Writer writer, const std::string& name, int weight,
-                        std::string_view openFailureLead = kWriterOpenFailure) {
-    return {name, openFailureLead, [&s, writer](OutputFile& out) { writer(s, out); }, weight, nullptr, nullptr};
+// The outputs of the reduced survey after the result listing, in the order the
+// run has always written them, with how long each takes, roughly.
+struct ReducedSurveyOutput {
+    std::string OutputNames::*name;
+    std::string_view openFailureLead;
+    Writer writer;
+    int weight;
+    bool carriesReadings = false;  // the readings, not the coordinates: an adjusted run leaves them as they are
+};
+constexpr ReducedSurveyOutput kReducedSurveyOutputs[] = {
+    {&OutputNames::plot, kListingOpenFailure, writePlotListing, 1},
+    {&OutputNames::coordinates, kListingOpenFailure, writeCoordinateListing, 1},
+    {&OutputNames::kml, kWriterOpenFailure, WRTKML, 12},
+    {&OutputNames::drawing3d, kWriterOpenFailure, WRTDX3, 8},
+    {&OutputNames::drawing2d, kWriterOpenFailure, WRTDX2, 4},
+    {&OutputNames::therion, kWriterOpenFailure, WRTTHE, 4, true},
+    {&OutputNames::lrud, kWriterOpenFailure, CMPLRU, 1, true},
+    {&OutputNames::splays, kWriterOpenFailure, CMPSPL, 5, true},
+};
+
+// Every output the run will write, claimed before the first is created, in the
+// order they are written.
+void claimOutputs(RunOutputs& outputs, const SurveyInput& input, std::optional<SurveyFormat> format,
+                  const RunOptions& options) {
+    outputs.claim(input.names.result, kListingOpenFailure);
+    for (const std::string_view tag : format ? copyTagsOf(*format) : std::vector<std::string_view>{}) {
+        outputs.claim(copyNameOf(input.path, input.type, tag), kWriterOpenFailure);
+    }
+    for (const ReducedSurveyOutput& output : kReducedSurveyOutputs) {
+        outputs.claim(input.names.*output.name, output.openFailureLead);
+    }
+    if (options.closureReport) outputs.claim(input.names.closureReport, kWriterOpenFailure);
+    if (options.adjustment) outputs.claim(input.names.adjustmentReport, kWriterOpenFailure);
+    for (const std::string& profile : options.profileFiles) {
+        outputs.planProfileDrawing(profileDrawingNameOf(profile), profile);
+    }
 }
 
-void writeCopies(const Store& s, const SurveyInput& input) {
+void writeCopies(const Store& s, const SurveyInput& input, RunOutputs& outputs) {
     std::vector<SideBySideOutput> copies;
     for (const std::string_view tag : copyTagsOf(s.facts.format)) {
-        copies.push_back({copyNameOf(input.path, input.type, tag), kWriterOpenFailure,
-                          [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr, nullptr});
+        const std::string name = copyNameOf(input.path, input.type, tag);
+        copies.push_back({name, &outputs.open(name), [&s, tag](OutputFile& out) { WRTMVR(s, tag, out); }, 1, nullptr});
     }
-    writeSideBySide(copies);
+    writeSideBySide(copies, outputs);
+}
+
+// A stop's message as a window shows it: its lines without their padding.
+std::string shownInAWindow(const RunStop& stop) {
+    std::string shown;
+    for (const std::string& line : stop.messages) {
+        const std::size_t end = line.find_last_not_of(' ');
+        if (end == std::string::npos) continue;
+        if (!shown.empty()) shown += '\n';
+        shown += line.substr(0, end + 1);
+    }
+    return shown;
 }
 
 // The floated lines must be lines of the survey just read.
@@ -141,8 +166,6 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
     writeStartSummary(log, s, h.scale, 6, 2);
 }
 
-
-
 }  // namespace
 
 Driver::Driver(Platform& platform, RunOptions options)
@@ -165,7 +188,6 @@ std::optional<std::string> Driver::chooseSurvey() {
 }
 
 void Driver::MIRVAL() {
-    Store& s = *store_;
     const std::optional<std::string> chosen = chooseSurvey();
     // "Exit" or a cancelled chooser: the run ends quietly and creates no file.
     if (!chosen) return;
@@ -174,17 +196,35 @@ void Driver::MIRVAL() {
     showResultWindow(platform_, input.path, input.type, input.names);
     if (input.type.full() == "txt") input.type = retypedTextInput(input.path);
 
-    RunFiles files(input.path);
-    claimOutputs(files, input, options_);
+    // every refusal comes before the first file is created
+    outputs_ = std::make_unique<RunOutputs>(input.path, options_.profileFiles);
+    const std::optional<SurveyFormat> format = formatOf(input.type);
+    claimOutputs(*outputs_, input, format, options_);
+    if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+    try {
+        processSurvey(input, *format);
+    } catch (RunStop& stop) {
+        outputs_->settleAfter(stop);
+        throw;
+    } catch (...) {
+        outputs_->discard();
+        throw;
+    }
+    outputs_->commit();
+    writeCredits(platform_.console());
+    complete_ = true;
+}
 
+// From the reader to the end of the profile step, every output staged.
+void Driver::processSurvey(const SurveyInput& input, SurveyFormat format) {
+    Store& s = *store_;
     LineSink& console = platform_.console();
-    OutputFile resultListing;
-    if (!resultListing.open(input.names.result)) stopOnOpenFailure(kListingOpenFailure, input.names.result);
+    OutputFile& resultListing = outputs_->open(input.names.result);
     RunLog log{console, resultListing};
-    readSurvey(s, input, log);
-    s.azimuthCorrection = s.header.declination;
+    readSurvey(s, input, format, log);
     if (adjustmentRequest_) checkFloatedLines(s, adjustmentRequest_->floatedLines);
-    writeCopies(s, input);
+    s.azimuthCorrection = s.header.declination;
+    writeCopies(s, input, *outputs_);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);
     checkOutputRanges(s, input.path);
@@ -194,10 +234,8 @@ void Driver::MIRVAL() {
     adjustmentReportName_ = input.names.adjustmentReport;
     writeReducedSurvey(s, input.names, resultListing);
     // the profile step, until the user leaves it
-    while (PERFGRU(platform_, s, input.path, files)) {
+    while (PERFGRU(platform_, s, input.path, *outputs_)) {
     }
-    writeCredits(console);
-    complete_ = true;
 }
 
 // The loops of the reduced survey: their closures, on the dead-reckoned
@@ -223,38 +261,49 @@ void Driver::analyseLoops(Store& s, const std::string& surveyPath) {
 // reduction's lines.
 void Driver::writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing) {
     LineSink& console = platform_.console();
+    // the files that carry the readings keep the dead-reckoned network
     const Store& readings = reckoned_ ? *reckoned_ : s;
-    SideBySideOutput result = output(s, writeResultListingBody, names.result, 1, kListingOpenFailure);
-    result.openAlready = &resultListing;
-    result.afterCompletion = [&] { writeResultSummary(s, console); };
-    std::vector<SideBySideOutput> outputs = {
-        result,
-        output(s, writePlotListing, names.plot, 1, kListingOpenFailure),
-        output(s, writeCoordinateListing, names.coordinates, 1, kListingOpenFailure),
-        output(s, WRTKML, names.kml, 12),
-        output(s, WRTDX3, names.drawing3d, 8),
-        output(s, WRTDX2, names.drawing2d, 4),
-        output(readings, WRTTHE, names.therion, 4),
-        output(readings, CMPLRU, names.lrud, 1),
-        output(readings, CMPSPL, names.splays, 5),
-    };
+    std::vector<SideBySideOutput> sideBySide = {{names.result, &resultListing,
+                                                 [&s](OutputFile& out) { writeResultListingBody(s, out); }, 1,
+                                                 [&] { writeResultSummary(s, console); }}};
+    for (const ReducedSurveyOutput& output : kReducedSurveyOutputs) {
+        const std::string& name = names.*output.name;
+        const Writer writer = output.writer;
+        const Store& from = output.carriesReadings ? readings : s;
+        sideBySide.push_back(
+            {name, &outputs_->open(name), [&from, writer](OutputFile& out) { writer(from, out); }, output.weight, nullptr});
+    }
     if (options_.closureReport) {
-        outputs.push_back({closureReportName_, kWriterOpenFailure, [&](OutputFile& out) { WRTFCH(s, *closures_, out); },
-                           2, [&] { writeClosureSummary(console, *closures_); }, nullptr});
+        sideBySide.push_back({closureReportName_, &outputs_->open(closureReportName_),
+                              [&](OutputFile& out) { WRTFCH(s, *closures_, out); }, 2,
+                              [&] { writeClosureSummary(console, *closures_); }});
     }
     if (adjustment_ && options_.adjustment) {
-        outputs.push_back({adjustmentReportName_, kWriterOpenFailure,
-                           [&](OutputFile& out) { WRTAJU(s, *adjustment_, out); }, 2,
-                           [&] { writeAdjustmentSummary(console, s, *adjustment_); }, nullptr});
+        sideBySide.push_back({adjustmentReportName_, &outputs_->open(adjustmentReportName_),
+                              [&](OutputFile& out) { WRTAJU(s, *adjustment_, out); }, 2,
+                              [&] { writeAdjustmentSummary(console, s, *adjustment_); }});
     }
-    writeSideBySide(outputs);
+    writeSideBySide(sideBySide, *outputs_);
 }
 
-std::vector<RunView> Driver::finishedViews() const {
+std::string Driver::saveReport(const std::string& name, const std::string& text) {
+    try {
+        if (!outputs_->isClaimed(name)) outputs_->claim(name, kWriterOpenFailure);
+        outputs_->write(name, [&](OutputFile& out) { out.write(text); });
+        outputs_->commit();
+        return {};
+    } catch (const RunStop& stop) {
+        outputs_->discard();
+        return shownInAWindow(stop);
+    }
+}
+
+std::vector<RunView> Driver::finishedViews() {
     const DesktopWindows* windows = desktopWindows();
     if (!complete_ || windows == nullptr) return {};
     return windows->finishedRunViews(
-        {*store_, closures_, closureReportName_, adjustment_, adjustmentReportName_});
+        {*store_, closures_, closureReportName_, adjustment_, adjustmentReportName_,
+         [this](const std::string& name, const std::string& text) { return saveReport(name, text); }});
 }
 
 }  // namespace mirval

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/output_names.hpp"
+#include "app/run_outputs.hpp"
 #include "dialogs/platform.hpp"
 #include "store/adjustment_results.hpp"
 #include "store/closure_results.hpp"
@@ -25,6 +26,8 @@ struct RunOptions {
     std::vector<std::string> profileFiles;
 };
 
+struct SurveyInput;
+
 class Driver {
 public:
     explicit Driver(Platform& platform, RunOptions options = {});
@@ -35,17 +38,22 @@ public:
     void MIRVAL();
 
     // The views of the reduced survey the desktop offers after a complete run:
-    // the plan and the loop closures.
-    std::vector<RunView> finishedViews() const;
+    // the plan, the loop closures and the adjustment (whose reports are saved as
+    // the run's outputs are).
+    std::vector<RunView> finishedViews();
 
 private:
     std::optional<std::string> chooseSurvey();
+    void processSurvey(const SurveyInput& input, SurveyFormat format);
     void analyseLoops(Store& s, const std::string& surveyPath);
     void writeReducedSurvey(const Store& s, const OutputNames& names, OutputFile& resultListing);
+    // A report window's save; the message of a failure, or nothing.
+    std::string saveReport(const std::string& name, const std::string& text);
 
     Platform& platform_;
     RunOptions options_;
     StorePtr store_;  // the run's survey store: large, and touched only where the survey needs it
+    std::unique_ptr<RunOutputs> outputs_;  // once the survey is chosen
     std::optional<ClosureAnalysis> closures_;  // of the dead-reckoned network, when reported or viewed
     std::string closureReportName_;
     std::optional<AdjustmentRequest> adjustmentRequest_;  // from the command line or the start window

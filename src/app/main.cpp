@@ -1,11 +1,13 @@
 // Start-up: picks the platform from the command line and runs the program.
 #include <algorithm>
-#include <cmath>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/desktop_windows.hpp"
@@ -63,22 +65,37 @@ struct Options {
     std::vector<int> floatedLines;
     bool deviationsGiven = false;
     mirval::InstrumentErrors deviations;
-    std::string complaint;  // what was wrong with a value, told before the usage
+    std::string refusal;  // why a value of the command line is refused, told before the usage
 };
 
-// A standard deviation: a finite number of at least 0 and nothing after it.
-bool readDeviation(const std::string& text, double& value) {
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end != text.c_str() && *end == '\0' && value >= 0 && std::isfinite(value);
+// A standard-deviation option: the value it sets and the values it accepts.
+struct DeviationOption {
+    double* value;
+    double least, most;
+    const char* range;
+};
+
+std::optional<DeviationOption> deviationOption(const std::string& arg, Options& options) {
+    if (arg == "--sd-distance") return DeviationOption{&options.deviations.distance, 0.001, 10, "de 0.001 a 10 metros"};
+    if (arg == "--sd-azimuth") return DeviationOption{&options.deviations.azimuth, 0.01, 45, "de 0.01 a 45 graus"};
+    if (arg == "--sd-inclination") {
+        return DeviationOption{&options.deviations.inclination, 0.01, 45, "de 0.01 a 45 graus"};
+    }
+    return std::nullopt;
 }
 
-// The value a standard-deviation option sets, when `arg` is one.
-double* deviationOption(const std::string& arg, Options& options) {
-    if (arg == "--sd-distance") return &options.deviations.distance;
-    if (arg == "--sd-azimuth") return &options.deviations.azimuth;
-    if (arg == "--sd-inclination") return &options.deviations.inclination;
-    return nullptr;
+// A standard deviation: a plain decimal number within the option's range, blanks around it aside.
+bool readDeviation(std::string_view text, const DeviationOption& option) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return false;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    if (text.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto read = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (read.ec != std::errc() || read.ptr != end || value < option.least || value > option.most) return false;
+    *option.value = value;
+    return true;
 }
 
 // Line numbers separated by commas ("12,40"), added to `lines` sorted and once each.
@@ -116,12 +133,16 @@ bool parse(const std::vector<std::string>& args, Options& options) {
         } else if (arg == "--float") {
             if (i + 1 >= args.size()) return false;
             if (!readLineNumbers(args[++i], options.floatedLines)) {
-                options.complaint = "mirval: --float espera números de linha do levantamento separados por vírgula: " +
-                                    args[i];
+                options.refusal = "mirval: --float espera números de linha do levantamento separados por vírgula: " +
+                                  args[i];
                 return false;
             }
-        } else if (double* deviation = deviationOption(arg, options)) {
-            if (i + 1 >= args.size() || !readDeviation(args[++i], *deviation)) return false;
+        } else if (const std::optional<DeviationOption> deviation = deviationOption(arg, options)) {
+            if (i + 1 >= args.size()) return false;
+            if (!readDeviation(args[++i], *deviation)) {
+                options.refusal = "mirval: " + arg + " aceita um número " + deviation->range + ": " + args[i];
+                return false;
+            }
             options.deviationsGiven = true;
         } else if (!arg.empty() && arg[0] != '-' && !options.hasSurvey) {
             options.files.insert(options.files.begin(), arg);
@@ -203,7 +224,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!parse(args, options)) {
-        if (!options.complaint.empty()) std::cerr << options.complaint << "\n";
+        if (!options.refusal.empty()) std::cerr << options.refusal << "\n";
         std::cerr << kUsage;
         return 2;
     }

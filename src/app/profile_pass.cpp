@@ -6,8 +6,7 @@
 
 #include "analyses/profile_calculator.hpp"
 #include "app/output_names.hpp"
-#include "app/output_writing.hpp"
-#include "app/run_files.hpp"
+#include "app/run_outputs.hpp"
 #include "app/run_windows.hpp"
 #include "readers/profile_reader.hpp"
 #include "store/stop.hpp"
@@ -38,15 +37,15 @@ void reportProfilePass(const std::string& profileFile, const std::string& survey
     console.emptyLine();
 }
 
-bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files) {
+bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunOutputs& outputs) {
     const std::optional<std::string> profileFile = FILTRAPERF(platform);
     if (!profileFile) return false;
     LineSink& console = platform.console();
     const auto pass = std::make_unique<ProfilePass>();
     if (!readProfile(*profileFile, s, *pass, console)) return true;
     const std::string drawingName = profileDrawingNameOf(*profileFile);
-    files.claimProfileDrawing(drawingName, *profileFile);
-    writeOutput(drawingName, kWriterOpenFailure, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
+    outputs.claimProfileDrawing(drawingName, *profileFile);
+    outputs.write(drawingName, [&](OutputFile& out) { WRTDXP(pass->chain, pass->values, out); });
     reportProfilePass(*profileFile, surveyFile, drawingName, pass->chain, console);
     return true;
 }

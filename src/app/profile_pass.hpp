@@ -10,12 +10,12 @@
 
 namespace mirval {
 
-class RunFiles;
+class RunOutputs;
 
 // One pass of the profile step: the prompt and, for a chosen profile file, its
-// reading, calculation, drawing and report. False when the user left the step
-// ("Exit" or a cancelled chooser).
-bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunFiles& files);
+// reading, calculation, drawing (one of the run's outputs) and report. False
+// when the user left the step ("Exit" or a cancelled chooser).
+bool PERFGRU(Platform& platform, const Store& s, const std::string& surveyFile, RunOutputs& outputs);
 
 // The tables of one pass, built afresh each time.
 struct ProfilePass {

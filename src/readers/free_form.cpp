@@ -1,8 +1,10 @@
 // The line reader and the free-form value reader of the survey and profile files.
 #include "readers/free_form.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "store/stop.hpp"
@@ -15,15 +17,16 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kEndOfFileMark = 26;
+// What the line reader asks of the file at once.
+constexpr std::size_t kReadBytes = 64 * 1024;
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isQuote(char c) { return c == '\'' || c == '"'; }
 
-// Keeps what a reader may see of a file: no byte-order mark, nothing from a byte 26 on.
-void prepareText(std::string& text) {
-    if (text.starts_with(kByteOrderMark)) text.erase(0, kByteOrderMark.size());
-    if (const auto mark = text.find(kEndOfFileMark); mark != std::string::npos) text.resize(mark);
+[[noreturn]] void failLineTooLong(std::string_view fileName, int line) {
+    throw RunStop(1, {fmt::Record().a("LINHA LONGA DEMAIS NO ARQUIVO ").a(trim(fileName)).a(", LINHA ").i0(line).str(),
+                      "UMA LINHA TEM NO MÁXIMO 65536 BYTES: CONFIRA SE ESTE É O ARQUIVO CERTO"});
 }
 
 // Digits from `i` on; returns the position after them.
@@ -65,38 +68,72 @@ long long magnitudeOf(std::string_view s) {
 }  // namespace
 
 bool LineReader::open(const std::string& path) {
-    std::FILE* file = openFile(path, "rb");
-    if (file == nullptr) return false;
-    std::string text;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        if (const long size = std::ftell(file); size > 0) text.reserve(static_cast<std::size_t>(size));
-        std::rewind(file);
-    }
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) return false;
-    openText(std::move(text));
+    file_.reset(openFile(path, "rb"));
+    if (file_ == nullptr) return false;
+    path_ = path;
+    buffer_.resize(kMaxLineBytes + kReadBytes);
+    begin_ = end_ = 0;
+    atEnd_ = false;
+    started_ = false;
+    lineNumber_ = 0;
     return true;
 }
 
 void LineReader::openText(std::string text) {
-    text_ = std::move(text);
-    prepareText(text_);
-    position_ = 0;
+    file_.reset();
+    path_.clear();
+    buffer_ = std::move(text);
+    begin_ = 0;
+    end_ = std::min(buffer_.find(kEndOfFileMark), buffer_.size());
+    atEnd_ = true;
+    started_ = false;
     lineNumber_ = 0;
 }
 
+void LineReader::start() {
+    while (end_ - begin_ < kByteOrderMark.size() && readMore()) {
+    }
+    if (std::string_view(buffer_).substr(begin_, end_ - begin_).starts_with(kByteOrderMark)) {
+        begin_ += kByteOrderMark.size();
+    }
+    started_ = true;
+}
+
+bool LineReader::readMore() {
+    if (atEnd_) return false;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);  // the unread bytes to the start
+    end_ -= begin_;
+    begin_ = 0;
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+    if (got == 0 && std::ferror(file_.get()) != 0) failReading(path_, lineNumber_ + 1);
+    const std::string_view read(buffer_.data() + end_, got);
+    const std::size_t mark = read.find(kEndOfFileMark);
+    end_ += std::min(mark, got);
+    if (got == 0 || mark != std::string_view::npos) {
+        atEnd_ = true;
+        file_.reset();
+    }
+    return got > 0;
+}
+
 std::optional<std::string_view> LineReader::next() {
-    if (position_ >= text_.size()) return std::nullopt;
-    const std::string_view rest = std::string_view(text_).substr(position_);
-    const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    position_ += end == std::string_view::npos ? rest.size() : end + 1;
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (!started_) start();
+    std::size_t searched = 0;  // bytes after begin_ known to hold no line end
+    std::size_t lineEnd = std::string::npos;
+    while ((lineEnd = std::string_view(buffer_).substr(begin_ + searched, end_ - begin_ - searched).find('\n')) ==
+           std::string_view::npos) {
+        searched = end_ - begin_;
+        if (searched > kMaxLineBytes) failLineTooLong(path_, lineNumber_ + 1);
+        if (!readMore()) break;
+    }
+    if (lineEnd == std::string_view::npos && begin_ == end_) return std::nullopt;
+    const std::size_t length = lineEnd == std::string_view::npos ? end_ - begin_ : searched + lineEnd;
+    if (length > kMaxLineBytes) failLineTooLong(path_, lineNumber_ + 1);
+    if (lineNumber_ == std::numeric_limits<int>::max()) failReading(path_, lineNumber_);
+    std::string_view line(buffer_.data() + begin_, length);
+    begin_ = std::min(begin_ + length + 1, end_);
     ++lineNumber_;
+    if (line.ends_with('\r')) line.remove_suffix(1);
     return line;
 }
 
@@ -214,6 +251,13 @@ ReadOutcome FreeFormRecord::integer(std::int32_t& value) {
     bool quoted = false;
     if (!nextToken(token, quoted)) return ReadOutcome::endOfFile;
     return !quoted && parseInteger(token, value) ? ReadOutcome::ok : ReadOutcome::unreadable;
+}
+
+bool holdsControlByte(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t') || byte == 0x7F;
+    });
 }
 
 void failReading(std::string_view fileName, int line) {

@@ -27,6 +27,8 @@
 //     double x;
 //     if (record.real(x) != ReadOutcome::ok) failReading(path, record.line());
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,13 +39,20 @@ namespace mirval {
 
 class LineReader {
 public:
-    // Reads the whole file; false when it cannot be opened.
+    // Lines longer than this stop the run: no line of a survey or profile file
+    // comes near it, and the reader holds at most one such line and one piece
+    // of the file read ahead, whatever the size of the file.
+    static constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+    // Opens the file, read piece by piece as its lines are asked for; false
+    // when it cannot be opened.
     bool open(const std::string& path);
     // Reads from text held in memory (tests); the same rules as a file.
     void openText(std::string text);
 
-    // The next physical line without its line end (valid while the reader
-    // lives), or nothing at the end of the file.
+    // The next physical line without its line end (valid until the next call),
+    // or nothing at the end of the file. A line longer than kMaxLineBytes, or a
+    // file that cannot be read on, stops the run naming the file and the line.
     std::optional<std::string_view> next();
 
     // Number of the line last returned by next() (0 before the first); at the
@@ -51,8 +60,20 @@ public:
     int lineNumber() const { return lineNumber_; }
 
 private:
-    std::string text_;
-    std::size_t position_ = 0;
+    void start();
+    // Reads more of the file after the unread bytes; false at its end.
+    bool readMore();
+
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::string path_;
+    std::string buffer_;       // the bytes read and not yet handed out are [begin_, end_)
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = true;        // nothing more to read: the end of the file, or its end-of-file mark
+    bool started_ = false;     // the byte-order mark has been looked for
     int lineNumber_ = 0;
 };
 
@@ -101,6 +122,10 @@ private:
 // the range of a double; a real too small for a double reads as 0.
 bool parseReal(std::string_view text, double& value);
 bool parseInteger(std::string_view text, std::int32_t& value);
+
+// Whether the text holds a control byte other than a tab (NUL included): no
+// station name may hold one, as the files that name stations could not.
+bool holdsControlByte(std::string_view text);
 
 // Reports "ERRO DE LEITURA NO ARQUIVO <trimmed file name>, LINHA <line>" on the
 // console log and stops the run as a failure.

@@ -72,7 +72,12 @@ bool readSegment(LineReader& lines, const std::string& fileName, Segment& segmen
         readOrStop(outcome, fileName, record);
         return true;
     };
-    return read(segment.from) && read(segment.to) && read(segment.code);
+    const auto readStation = [&](Name& name) {
+        if (!read(name)) return false;
+        if (holdsControlByte(name.full())) failReading(fileName, record.line());
+        return true;
+    };
+    return readStation(segment.from) && readStation(segment.to) && read(segment.code);
 }
 
 void readSegments(LineReader& lines, const std::string& fileName, ProfileChain& chain) {

@@ -25,6 +25,7 @@ void readHeader(Store& s, SurveyFile& file) {
     file.require(scaleLine.real(h.declination), scaleLine);
     s.lines.declination = scaleLine.line();
     s.lines.initialBase = file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
+    file.requireStationName(s.stations.name[1], s.lines.initialBase);
 }
 
 bool isBlankLine(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
@@ -41,7 +42,11 @@ char letterAt(std::string_view line, int column) {
 }
 
 // A 3-byte name field, cut without splitting a UTF-8 character.
-Name nameField(std::string_view line, int first) { return Name(cutUtf8(fromColumn(line, first), 3)); }
+Name nameField(const SurveyFile& file, std::string_view line, int first) {
+    const Name name(cutUtf8(fromColumn(line, first), 3));
+    file.requireStationName(name, file.lineNumber());
+    return name;
+}
 
 // One record into row `row` of the shot table.
 void readRecord(Store& s, const SurveyFile& file, std::string_view line, int row, StationDirectory& directory) {
@@ -57,8 +62,8 @@ void readRecord(Store& s, const SurveyFile& file, std::string_view line, int row
     sh.ceilingKind[row] = letterAt(line, 38);
     sh.hcb[row] = numberField(file, line, 39, 6, 2);
     sh.comment[row].assign(fromColumn(line, 45));  // columns 45 to 300
-    sh.base[row] = directory.indexOf(nameField(line, 1));
-    sh.sighted[row] = directory.indexOf(nameField(line, 6));
+    sh.base[row] = directory.indexOf(nameField(file, line, 1));
+    sh.sighted[row] = directory.indexOf(nameField(file, line, 6));
 }
 
 void readRecords(Store& s, SurveyFile& file) {

@@ -32,6 +32,7 @@ void readHeaderBlock(Store& s, SurveyFile& file) {
     file.headerLine();
     file.headerLine();
     s.lines.initialBase = file.headerRecord(s.stations.name[1], h.x0, h.y0, h.z0, h.htini, h.utmZone);
+    file.requireStationName(s.stations.name[1], s.lines.initialBase);
     file.headerLine();
     file.headerLine();
 }
@@ -57,7 +58,9 @@ bool readDataLine(SurveyFile& file, DataLine& line) {
     FreeFormRecord record(file.lines());
     if (record.text(line.base) != ReadOutcome::ok) return false;
     line.line = record.line();
+    file.requireStationName(line.base, record.line());
     if (record.text(line.sighted) != ReadOutcome::ok) return false;
+    file.requireStationName(line.sighted, record.line());
     for (double& value : line.readings) {
         const ReadOutcome outcome = record.real(value);
         if (outcome == ReadOutcome::endOfFile) return false;

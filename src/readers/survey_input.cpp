@@ -21,6 +21,10 @@ void SurveyFile::require(ReadOutcome outcome, const FreeFormRecord& record) cons
     if (outcome != ReadOutcome::ok) failAt(record.line());
 }
 
+void SurveyFile::requireStationName(const Name& name, int line) const {
+    if (holdsControlByte(name.full())) failAt(line);
+}
+
 void SurveyFile::failAt(int line) const { failReading(fileName_, line); }
 
 StationDirectory::StationDirectory(Store& s) : store_(s) {

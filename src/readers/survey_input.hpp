@@ -31,6 +31,8 @@ public:
     }
     // Stops the run unless the value was read.
     void require(ReadOutcome outcome, const FreeFormRecord& record) const;
+    // Stops the run when a station name read on that line holds a control byte.
+    void requireStationName(const Name& name, int line) const;
     [[noreturn]] void failAt(int line) const;
 
     LineReader& lines() { return lines_; }

@@ -19,14 +19,33 @@ std::string echoedFileName(std::string_view fileName) {
     return echoed;
 }
 
+std::vector<std::string> openFailureMessage(std::string_view lead, std::string_view fileName) {
+    return {"", std::string(lead) + echoedFileName(fileName),
+            "VERIFIQUE SE NÃO ESTÁ ABERTO EM                      ALGUM OUTRO PROGRAMA", ""};
+}
+
+namespace {
+
+[[noreturn]] void stopOnSystemFailure(std::vector<std::string> messages) {
+    RunStop stop(1, std::move(messages));
+    stop.systemFailure = true;
+    throw stop;
+}
+
+}  // namespace
+
 void stopOnOpenFailure(std::string_view lead, std::string_view fileName) {
-    throw RunStop(1, {"", std::string(lead) + echoedFileName(fileName),
-                      "VERIFIQUE SE NÃO ESTÁ ABERTO EM                      ALGUM OUTRO PROGRAMA", ""});
+    stopOnSystemFailure(openFailureMessage(lead, fileName));
 }
 
 void stopOnWriteFailure(std::string_view fileName) {
-    throw RunStop(1, {"", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO " + echoedFileName(fileName),
-                      "VERIFIQUE SE HÁ ESPAÇO LIVRE NO DISCO E SE O ARQUIVO PODE SER GRAVADO", ""});
+    stopOnSystemFailure({"", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO " + echoedFileName(fileName),
+                         "VERIFIQUE SE HÁ ESPAÇO LIVRE NO DISCO E SE O ARQUIVO PODE SER GRAVADO", ""});
+}
+
+void stopOnReplaceFailure(std::string_view fileName) {
+    stopOnSystemFailure({"", "PROBLEMA DE SUBSTITUIÇÃO DO ARQUIVO " + echoedFileName(fileName),
+                         "ELE PODE ESTAR ABERTO EM OUTRO PROGRAMA: FECHE-O E PROCESSE DE NOVO", ""});
 }
 
 }  // namespace mirval

@@ -1,7 +1,8 @@
 #pragma once
 // A stop of the run: an exception that unwinds to main, which writes its message
-// to the console log. Unwinding flushes and closes every open file; files already
-// written stay as they are.
+// to the console log. A stop on the survey's own data leaves the files the run
+// has written so far; a failure of the system (a file that cannot be created,
+// written or put in place) leaves none of them.
 #include <exception>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@ struct RunStop : std::exception {
     const char* what() const noexcept override { return "run stopped"; }
     int status;                         // 0 complete or quiet end, 1 failure
     std::vector<std::string> messages;  // console log lines that explain the stop
+    bool systemFailure = false;         // a file could not be created, written or put in place
 };
 
 // Ends the run as a failure (exit status 1) with one console line.
@@ -27,6 +29,7 @@ struct RunStop : std::exception {
 // ARQUIVO " for the writers, "PROBLEMA DE ABERTURA DE ARQUIVO." for the listings)
 // with the name in a 256-byte field, the advice line and an empty line.
 [[noreturn]] void stopOnOpenFailure(std::string_view lead, std::string_view fileName);
+std::vector<std::string> openFailureMessage(std::string_view lead, std::string_view fileName);
 inline constexpr std::string_view kWriterOpenFailure = "PROBLEMA DE ABERTURA NO ARQUIVO ";
 inline constexpr std::string_view kListingOpenFailure = "PROBLEMA DE ABERTURA DE ARQUIVO.";
 
@@ -34,6 +37,12 @@ inline constexpr std::string_view kListingOpenFailure = "PROBLEMA DE ABERTURA DE
 // line, "PROBLEMA DE GRAVAÇÃO NO ARQUIVO " with the name in a 256-byte field, the
 // advice line and an empty line.
 [[noreturn]] void stopOnWriteFailure(std::string_view fileName);
+
+// A complete file that could not be put in the place of the file of its name
+// (on Windows, held open by another program): an empty line, "PROBLEMA DE
+// SUBSTITUIÇÃO DO ARQUIVO " with the name in a 256-byte field, the advice line
+// and an empty line.
+[[noreturn]] void stopOnReplaceFailure(std::string_view fileName);
 
 // A file name as the messages echo it: padded with blanks to 256 bytes.
 std::string echoedFileName(std::string_view fileName);

@@ -3,9 +3,12 @@
 // command line, the file chooser and the console log all speak UTF-8. These
 // functions are the one place where such a path meets the file system (on
 // Windows, whose file functions take UTF-16, the path is converted).
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace mirval {
 
@@ -20,6 +23,12 @@ std::FILE* openFile(const std::string& utf8Path, const char* mode);
 bool isRegularFile(const std::string& utf8Path);
 bool isDirectory(const std::string& utf8Path);
 bool pathExists(const std::string& utf8Path);
+// The name itself is a symbolic link (whether or not its target exists).
+bool isLink(const std::string& utf8Path);
+// An existing file this process may write (on Windows: one not marked read-only).
+bool isWritableFile(const std::string& utf8Path);
+// The folder part of a name ("." for a name without one).
+std::string folderOf(const std::string& utf8Path);
 
 // The current folder; "." when it cannot be told.
 std::string currentFolder();
@@ -28,11 +37,18 @@ std::string currentFolder();
 // ~/.config (%APPDATA% on Windows); empty when the system names none.
 std::string userConfigurationFolder();
 
-// Removes the file, when it can; a file that stays is no error here.
-void removeFile(const std::string& utf8Path);
+// A name as the system finds its file: absolute, every link followed to its
+// end (a link whose target does not exist yet included), without "." and ".."
+// parts or repeated separators; with the identity of the file when it exists.
+struct ResolvedName {
+    std::string path;
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> identity;  // device and file number
+};
+// Nothing when a link loops or cannot be read.
+std::optional<ResolvedName> resolveName(const std::string& utf8Path);
 
-// Whether the two names are one file: the same name (letter case aside where
-// the system ignores it), or two names of one existing file.
-bool isSameFile(const std::string& a, const std::string& b);
+// Whether two resolved names are one file: the same name (letter case aside
+// where the system ignores it), or two names of one existing file.
+bool isSameFile(const ResolvedName& a, const ResolvedName& b);
 
 }  // namespace mirval

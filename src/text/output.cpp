@@ -40,11 +40,18 @@ void OutputFile::giveBackBuffer() {
 bool OutputFile::open(const std::string& path) {
     close();
     failed_ = false;
-    inMemory_ = false;
-    file_ = openFile(path, "wb");
-    if (file_ == nullptr) return false;
-    std::setvbuf(file_, nullptr, _IONBF, 0);  // the buffer here is the only one
+    std::FILE* stream = openFile(path, "wb");
+    if (stream == nullptr) return false;
+    open(stream);
     return true;
+}
+
+void OutputFile::open(std::FILE* stream) {
+    close();
+    failed_ = false;
+    inMemory_ = false;
+    file_ = stream;
+    std::setvbuf(file_, nullptr, _IONBF, 0);  // the buffer here is the only one
 }
 
 void OutputFile::openInMemory() {

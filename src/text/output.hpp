@@ -31,6 +31,8 @@ public:
     ~OutputFile() override { close(); }
 
     bool open(const std::string& path);  // false when the file cannot be created
+    // Writes to a stream opened for writing elsewhere (a staged file), which close() closes.
+    void open(std::FILE* stream);
     // Keeps the bytes in memory instead of a file (tests); text() returns them.
     void openInMemory();
     const std::string& text();

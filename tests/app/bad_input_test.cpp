@@ -1,8 +1,10 @@
 // Bad inputs and hostile surroundings, each run end to end: the run ends with its
 // exact message and status 1 (or does the sound thing with status 0), never with a
-// crash, leaves no file it had not reached, and never changes a file of the user.
+// crash, leaves no file it had not reached nor a temporary file, and never changes
+// a file of the user (an earlier run's outputs stay whole when a run fails).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,13 @@
 
 #include "support/files.hpp"
 #include "support/run_program.hpp"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -71,12 +80,52 @@ struct Case {
     std::string stderrText;                                   // a text the standard error must hold
     std::vector<std::string> written;                         // files the run must leave
     std::vector<std::pair<std::string, std::string>> golden;  // files equal to an expected file of tests/golden
+    std::function<void(const fs::path&)> verify;              // checks of its own after the run
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
+// The survey's files with an earlier run's outputs of "g.orv" beside them (all
+// but `except`): a run that fails leaves them as they are.
+Files withEarlierOutputs(Files files, const std::vector<std::string>& except = {}) {
+    for (const char* name : {"g.res", "g.plo", "g.coo", "g_3D.dxf", "g_2D.dxf", "g.kml", "g.th", "g_lrud.dat",
+                             "g_splays.dat", "g_orv.orv"}) {
+        if (std::find(except.begin(), except.end(), name) == except.end()) files.emplace_back(name, "anterior\n");
+    }
+    return files;
+}
+
+void makeFifo(const fs::path& path) { std::system(("mkfifo '" + path.string() + "'").c_str()); }
+
+// Staged outputs are named ".mirval-XXXXXXXX.tmp".
+int temporaryFiles(const fs::path& folder) {
+    return static_cast<int>(std::count_if(fs::recursive_directory_iterator(folder), {}, [](const auto& entry) {
+        return entry.path().filename().string().starts_with(".mirval-");
+    }));
+}
+
 // The run's folder: the system's temporary folder, a name per case.
 fs::path folderOf(const std::string& caseName) { return mirval::test::scratchFolder() / ("bad-" + caseName); }
+
+// A fresh folder of the case holding its files.
+fs::path prepareFolder(const std::string& caseName, const Files& files) {
+    const fs::path folder = folderOf(caseName);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const auto& [name, bytes] : files) {
+        fs::create_directories((folder / name).parent_path());
+        mirval::test::writeFile(folder / name, bytes);
+    }
+    return folder;
+}
+
+// The files of the user as they were, and no temporary file beside them.
+void expectFilesKept(const fs::path& folder, const Files& files) {
+    for (const auto& [name, bytes] : files) {
+        EXPECT_EQ(mirval::test::readFile(folder / name), bytes) << name << " was changed";
+    }
+    EXPECT_EQ(temporaryFiles(folder), 0);
+}
 
 std::string exemploSurvey() {
     return mirval::test::readFile(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden/exemplo/input/exemplo.orv");
@@ -106,13 +155,7 @@ TEST_P(BadInput, EndsWithItsMessageAndStatus) {
 #ifdef _WIN32
     if (c.posixOnly || !c.before.empty() || c.streams != kStandardStreams) GTEST_SKIP() << "a POSIX case";
 #endif
-    const fs::path folder = folderOf(c.name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    for (const auto& [name, bytes] : c.files) {
-        fs::create_directories((folder / name).parent_path());
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-    }
+    const fs::path folder = prepareFolder(c.name, c.files);
     if (c.prepare) c.prepare(folder);
     const int status = c.before.empty() && c.streams == kStandardStreams
                            ? mirval::test::runProgram(folder, c.arguments)
@@ -132,7 +175,8 @@ TEST_P(BadInput, EndsWithItsMessageAndStatus) {
     for (const auto& [file, expected] : c.golden) {
         EXPECT_EQ(readFile(folder / file), readFile(fs::path(MIRVAL_SOURCE_DIR) / "tests/golden" / expected)) << file;
     }
-    for (const auto& [name, bytes] : c.files) EXPECT_EQ(readFile(folder / name), bytes) << name << " was changed";
+    expectFilesKept(folder, c.files);
+    if (c.verify) c.verify(folder);
     fs::remove_all(folder);
 }
 
@@ -140,18 +184,50 @@ namespace {
 
 const std::vector<std::string> kLaterFiles = {"g.plo", "g.coo", "g.kml", "g_3D.dxf", "g.th", "g_splays.dat"};
 
-// A full disk, as a file-size limit or an output on the full device: the file
-// that lost bytes is named, and nothing after it is written.
+const std::vector<std::string> kAllOutputs = {"g.res", "g.plo", "g.coo", "g_3D.dxf", "g_2D.dxf", "g.kml",
+                                              "g.th", "g_lrud.dat", "g_splays.dat", "g_orv.orv"};
+
+// A full disk (a file-size limit here) and outputs a file cannot replace: the
+// file is named, and nothing is written, with or without an earlier run's outputs.
 void addFileSystemCases(std::vector<Case>& list) {
-    Case limit{"FileSizeLimitReached", {{"g.orv", exemploSurvey()}}, "g.orv",
-               "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g.kml...", {"g_3D.dxf", "g_2D.dxf", "g.th", "g_lrud.dat"}};
-    limit.before = "trap '' XFSZ; ulimit -f 64;";  // 64 KiB: the KML file is the first that does not fit
-    list.push_back(limit);
-    Case device{"OutputOnAFullDevice", {{"g.orv", chain(3)}}, "g.orv", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g_2D.dxf...",
-                {"g.th", "g_lrud.dat", "g_splays.dat"},
-                [](const fs::path& folder) { fs::create_symlink("/dev/full", folder / "g_2D.dxf"); }};
+    for (const bool earlier : {false, true}) {
+        const Files survey{{"g.orv", exemploSurvey()}};
+        Case limit{earlier ? "FileSizeLimitWithEarlierOutputs" : "FileSizeLimitReached",
+                   earlier ? withEarlierOutputs(survey) : survey, "g.orv", "PROBLEMA DE GRAVAÇÃO NO ARQUIVO g.kml...",
+                   earlier ? std::vector<std::string>{} : kAllOutputs};
+        limit.before = "trap '' XFSZ; ulimit -f 64;";  // 64 KiB: the KML file is the first that does not fit
+        list.push_back(limit);
+    }
+    Case fifo{"OutputIsAPipe", withEarlierOutputs({{"g.orv", chain(3)}}, {"g.kml"}), "g.orv",
+              "PROBLEMA DE ABERTURA NO ARQUIVO g.kml...", {}, [](const fs::path& folder) { makeFifo(folder / "g.kml"); }};
+    fifo.posixOnly = true;
+    list.push_back(fifo);
+    // a link of an output is written through; one whose target is a device is refused
+    Case device{"OutputOnAFullDevice", withEarlierOutputs({{"g.orv", chain(3)}}, {"g_2D.dxf", "g.kml"}), "g.orv",
+                "PROBLEMA DE ABERTURA NO ARQUIVO g_2D.dxf...", {"elsewhere/target.kml"}, [](const fs::path& folder) {
+                    fs::create_symlink("/dev/full", folder / "g_2D.dxf");
+                    fs::create_directories(folder / "elsewhere");
+                    fs::create_symlink("elsewhere/target.kml", folder / "g.kml");
+                }};
     device.posixOnly = true;
+    device.verify = [](const fs::path& folder) { EXPECT_TRUE(fs::is_symlink(folder / "g.kml")); };
     list.push_back(device);
+
+    // a complete run puts each output in the place of the earlier one, whose permissions it keeps
+    Case replaced{"EarlierOutputsAreReplacedWhole", {{"g.orv", exemploSurvey()}}, "g.orv", "", {},
+                  [](const fs::path& folder) {
+                      for (const std::string& name : kAllOutputs) mirval::test::writeFile(folder / name, "anterior\n");
+                      fs::permissions(folder / "g.th", fs::perms::owner_read | fs::perms::owner_write);
+                  }};
+    replaced.status = 0;
+    replaced.golden = {{"g.res", "exemplo/expected/exemplo.res"}, {"g_3D.dxf", "exemplo/expected/exemplo_3D.dxf"},
+                       {"g.th", "exemplo/expected/exemplo.th"}, {"g_orv.orv", "exemplo/expected/exemplo_orv.orv"}};
+#ifndef _WIN32
+    replaced.verify = [](const fs::path& folder) {
+        EXPECT_EQ(fs::status(folder / "g.th").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    };
+#endif
+    list.push_back(replaced);
 }
 
 // A folder of `length` bytes inside the case's folder, made of names short
@@ -204,6 +280,31 @@ void addNameCases(std::vector<Case>& list) {
     list.push_back({"ProfileDrawingOverAnOutput", {{"g.orv", chain(2)}, {"g_3D.prr", profileFile()}},
                     "g.orv --profile g_3D.prr", "ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: g_3D.dxf...",
                     {"g.res", "g_3D.dxf"}});
+
+    // names compared as the system finds their files: spellings, links and profile files
+    list.push_back({"ProfileDrawingSpelledOtherwise", {{"g.orv", chain(2)}, {"g_3D.prr", profileFile()}},
+                    "g.orv --profile ./g_3D.prr", "ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: ./g_3D.dxf...",
+                    {"g.res", "g_3D.dxf"}});
+    list.push_back({"ProfileNamedLikeAnOutput", {{"g.orv", chain(2)}, {"g.coo", profileFile()}},
+                    "g.orv --profile g.coo", "ARQUIVO DE SAÍDA IGUAL AO PERFIL LIDO: g.coo...", {"g.res"}});
+    for (const bool hard : {false, true}) {
+        Case linked{hard ? "OutputHardLinkedToTheProfile" : "OutputLinkedToTheProfile",
+                    {{"g.orv", chain(2)}, {"p.prr", profileFile()}}, "g.orv --profile p.prr",
+                    "ARQUIVO DE SAÍDA IGUAL AO PERFIL LIDO: g.kml...", {"g.res"}, [hard](const fs::path& folder) {
+                        if (hard) fs::create_hard_link(folder / "p.prr", folder / "g.kml");
+                        if (!hard) fs::create_symlink("p.prr", folder / "g.kml");
+                    }};
+        linked.posixOnly = !hard;
+        list.push_back(linked);
+    }
+    Case dangling{"LinkMakesTwoOutputsOne", {{"g.orv", chain(2)}}, "g.orv",
+                  "ARQUIVO DE SAÍDA REPETIDO NESTE PROCESSAMENTO: g.th...", {"g.res", "g.th"},
+                  [](const fs::path& folder) { fs::create_symlink("g.th", folder / "g.kml"); }};
+    dangling.posixOnly = true;
+    list.push_back(dangling);
+    list.push_back({"UnsupportedTypeBesideAGoodSurvey",
+                    {{"cave.orv", chain(2)}, {"cave.res", "resultados bons\n"}, {"cave.csv", "a;b\n"}}, "cave.csv",
+                    "FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO", {}});
 }
 
 // --adjust: floated lines that are no line of the survey are refused before
@@ -244,7 +345,7 @@ void addStreamCases(std::vector<Case>& list) {
     Case terminal{"TerminalRefusesWhatIsNoFile", {{"answers.txt", "\nd.orv\nfifo.orv\nzero.orv\n\n"}}, "--terminal", "",
                   {"d.res", "fifo.res", "zero.res"}, [](const fs::path& folder) {
                       fs::create_directories(folder / "d.orv");
-                      std::system(("mkfifo '" + (folder / "fifo.orv").string() + "'").c_str());
+                      makeFifo(folder / "fifo.orv");
                       fs::create_symlink("/dev/zero", folder / "zero.orv");
                   }};
     terminal.streams = "<answers.txt >console.out 2>stderr.out";
@@ -252,13 +353,43 @@ void addStreamCases(std::vector<Case>& list) {
     terminal.posixOnly = true;
     terminal.stderrText = "mirval: arquivo não encontrado: d.orv\n";
     list.push_back(terminal);
+
+    // a reader of the console log that has gone: every file written, the failure told on stderr
+    Case pipe{"ConsoleLogReaderGone", {{"g.orv", exemploSurvey()}}, "g.orv", "", {}};
+    pipe.before = "mkfifo gone; exec 3<>gone 4>gone 3<&-;";  // 4: a pipe nobody reads
+    pipe.streams = ">&4 2>stderr.out </dev/null";
+    pipe.stderrText = "mirval: o log do console não pôde ser escrito na saída padrão\n";
+    pipe.written = kAllOutputs;
+    pipe.golden = {{"g.res", "exemplo/expected/exemplo.res"}};
+    list.push_back(pipe);
 }
 
-// Readable numbers no output could hold.
+// Readable numbers no output could hold, and names none could.
 void addValueCases(std::vector<Case>& list) {
     list.push_back({"DistanceOfAnAbsurdSize",
                     {{"g.orv", orvHeader() + "P0 P1 150.0 -12.0 1e300 -1 -1 -1 -1 -1 0 2.1 0\n" + orvLine("P1", "P2")}},
                     "g.orv", "VALOR FORA DOS LIMITES NO ARQUIVO g.orv, LINHA 17...", kLaterFiles});
+    const std::string nul("P\0X", 3);
+    list.push_back({"ControlByteInAStationName", {{"g.orv", chain(1) + orvLine("P1", nul)}}, "g.orv",
+                    "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA 18", kLaterFiles});
+    list.push_back({"ControlByteInTheInitialBase", {{"g.orv", orvHeader("P\x01") + orvLine("P\x01", "P1")}}, "g.orv",
+                    "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA 14", kLaterFiles});
+    list.push_back({"ControlByteInAnSpeStation", {{"g.spe", speFile("S0   S\x7F" + speRecord('H', 'N', 'E', 'M').substr(7))}},
+                    "g.spe", "ERRO DE LEITURA NO ARQUIVO g.spe, LINHA 6", kLaterFiles});
+    list.push_back({"ControlByteInAProfileStation", {{"g.orv", chain(2)}, {"p.prr", profileFile() + "P2 " + nul + " D\n"}},
+                    "g.orv --profile p.prr", "ERRO DE LEITURA NO ARQUIVO p.prr, LINHA 16", {"p.dxf"}});
+    for (const auto& [name, option] : {std::pair{"AbsurdDistanceDeviation", "--sd-distance 1e60"},
+                                       {"HexadecimalAzimuthDeviation", "--sd-azimuth 0x10"},
+                                       {"InclinationDeviationAboveItsRange", "--sd-inclination 45.5"}}) {
+        Case deviation{name, {{"g.orv", chain(2)}}, "g.orv --closures " + std::string(option), "", {"g.res"}};
+        deviation.status = 2;
+        deviation.stderrText = "mirval: " + std::string(option).substr(0, std::string(option).find(' ')) + " aceita um";
+        list.push_back(deviation);
+    }
+    Case blanks{"StandardDeviationAmongBlanks", {{"g.orv", chain(2)}}, "g.orv --closures --sd-distance \" 0.1 \"", "", {}};
+    blanks.status = 0;
+    blanks.written = {"g.fch"};
+    list.push_back(blanks);
 }
 
 std::vector<Case> cases() {
@@ -276,7 +407,18 @@ std::vector<Case> cases() {
     list.push_back({"BinaryFile", {{"g.orv", binary}}, "g.orv", "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA ...",
                     kLaterFiles});
     list.push_back({"OneEnormousLine", {{"g.orv", std::string(10 * 1024 * 1024, 'x')}}, "g.orv",
-                    "ERRO DE LEITURA NO ARQUIVO g.orv, LINHA 2", kLaterFiles});
+                    "LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 1...", kLaterFiles});
+#ifndef __SANITIZE_ADDRESS__  // which reserves far more memory than the limit
+    // an input of any size is read in a bounded memory: a sparse file of 1 GiB
+    // whose lines end at its header, refused at its first line
+    Case huge{"HugeInputUnderAMemoryLimit", {}, "g.orv", "LINHA LONGA DEMAIS NO ARQUIVO g.orv, LINHA 17...", kLaterFiles,
+              [](const fs::path& folder) {
+                  mirval::test::writeFile(folder / "g.orv", orvHeader());
+                  fs::resize_file(folder / "g.orv", 1 << 30);
+              }};
+    huge.before = "ulimit -v 131072;";
+    list.push_back(huge);
+#endif
     std::string lines = orvHeader();
     for (int i = 0; i < 10001; ++i) lines += orvLine("P0", "P1");
     list.push_back({"TenThousandAndOneLines", {{"g.orv", lines}}, "g.orv",
@@ -343,13 +485,89 @@ TEST(BadInput, KmlStaysWellFormedWithOldCodePagesAndControlBytes) {
     const fs::path folder = folderOf("KmlWellFormed");
     fs::remove_all(folder);
     fs::create_directories(folder);
-    // a Latin-1 cave name, and a station name holding a NUL byte
+    // a Latin-1 cave name holding a control byte
     std::string survey = orvHeader();
-    survey.replace(survey.find("Gruta Ruim"), 10, "Gruta S\xe3o Jos\xe9");
-    survey += orvLine("P0", std::string("P\0X", 3)) + orvLine(std::string("P\0X", 3), "P2");
+    survey.replace(survey.find("Gruta Ruim"), 10, "Gruta S\xe3o\x01 Jos\xe9");
+    survey += orvLine("P0", "P1") + orvLine("P1", "P2");
     mirval::test::writeFile(folder / "g.orv", survey);
     EXPECT_EQ(mirval::test::runProgram(folder, "g.orv"), 0);
     EXPECT_EQ(std::system(("xmllint --noout '" + (folder / "g.kml").string() + "'").c_str()), 0);
     EXPECT_NE(readFile(folder / "g.kml").find("<name>\nGruta São José"), std::string::npos);
     fs::remove_all(folder);
 }
+
+#ifndef _WIN32
+// Stopped by a signal at the profile prompt, every output staged: the earlier
+// run's files stay whole, and the process ends by the signal (128 + n in a
+// shell) once its temporary files are removed (only SIGKILL leaves them).
+TEST(BadInput, SignalLeavesTheEarlierOutputsWhole) {
+    for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {
+        const Files files = withEarlierOutputs({{"g.orv", exemploSurvey()}});
+        const fs::path folder = prepareFolder("Signal" + std::to_string(signal), files);
+        int answers[2];
+        ASSERT_EQ(::pipe2(answers, O_CLOEXEC), 0);
+        posix_spawn_file_actions_t streams;
+        posix_spawn_file_actions_init(&streams);
+        posix_spawn_file_actions_adddup2(&streams, answers[0], 0);
+        posix_spawn_file_actions_addopen(&streams, 1, (folder / "console.out").c_str(), O_WRONLY | O_CREAT, 0644);
+        posix_spawn_file_actions_addopen(&streams, 2, (folder / "stderr.out").c_str(), O_WRONLY | O_CREAT, 0644);
+        char* arguments[] = {const_cast<char*>(MIRVAL_BINARY), const_cast<char*>("--terminal"), nullptr};
+        pid_t program = 0;
+        ASSERT_EQ(::posix_spawn(&program, MIRVAL_BINARY, &streams, nullptr, arguments, environ), 0);
+        posix_spawn_file_actions_destroy(&streams);
+        // the start window, the chooser, the result window; then the profile prompt waits
+        const std::string typed = "\n" + (folder / "g.orv").string() + "\n\n";
+        EXPECT_EQ(::write(answers[1], typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+        for (int tries = 0; tries < 3000 && readFile(folder / "stderr.out").find("processou") == std::string::npos; ++tries) {
+            ::usleep(10000);
+        }
+        EXPECT_GT(temporaryFiles(folder), 0);
+        ::kill(program, signal);
+        int status = 0;
+        ::waitpid(program, &status, 0);
+        ::close(answers[0]);
+        ::close(answers[1]);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        for (const auto& [name, bytes] : files) EXPECT_EQ(readFile(folder / name), bytes) << name;
+        if (signal != SIGKILL) {
+            EXPECT_EQ(temporaryFiles(folder), 0);
+        }
+        fs::remove_all(folder);
+    }
+}
+
+// A full disk, a small file system of its own (where the system lets a test
+// mount one): nothing is left the first time, the earlier files stay whole
+// the next times, and every failing run leaves the same files.
+TEST(BadInput, FullDiskLeavesTheSameFilesEveryTime) {
+    if (std::system("unshare -rm true >/dev/null 2>&1") != 0) GTEST_SKIP() << "no mount namespace for a small disk";
+    const fs::path folder = prepareFolder("FullDisk", {{"g.orv", exemploSurvey()}});
+    mirval::test::writeFile(folder / "runs.sh",
+                            "mkdir disk && mount -t tmpfs -o size=256k tmpfs disk && cd disk && cp ../g.orv . || exit 1\n"
+                            "for run in 1 2 3; do\n  '" MIRVAL_BINARY "' g.orv >../console.out 2>/dev/null\n"
+                            "  echo $? $(LC_ALL=C ls -A) $(cat g.res g.kml 2>/dev/null) >>../runs.out\n"
+                            "  echo anterior >g.res; echo anterior >g.kml\ndone\n");
+    ASSERT_EQ(std::system(("cd '" + folder.string() + "' && unshare -rm sh runs.sh").c_str()), 0);
+    EXPECT_EQ(readFile(folder / "runs.out"),
+              "1 g.orv\n1 g.kml g.orv g.res anterior anterior\n1 g.kml g.orv g.res anterior anterior\n");
+    EXPECT_NE(readFile(folder / "console.out").find("PROBLEMA DE GRAVAÇÃO NO ARQUIVO"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+#else
+// A drawing held open by another program (a CAD program) stops the commit
+// before any file is replaced: every earlier output stays whole.
+TEST(BadInput, OutputHeldOpenStopsTheCommit) {
+    const Files files = withEarlierOutputs({{"g.orv", exemploSurvey()}});
+    const fs::path folder = prepareFolder("HeldOpen", files);
+    const HANDLE held = CreateFileW((folder / "g_3D.dxf").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const int status = mirval::test::runProgram(folder, "g.orv");
+    CloseHandle(held);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(readFile(folder / "console.out").find("PROBLEMA DE SUBSTITUIÇÃO DO ARQUIVO g_3D.dxf"), std::string::npos);
+    expectFilesKept(folder, files);
+    fs::remove_all(folder);
+}
+#endif

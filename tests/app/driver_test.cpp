@@ -91,14 +91,13 @@ TEST_F(DriverRun, ExitOrCancelEndsQuietlyAndCreatesNothing) {
     EXPECT_EQ(platform_.log.text(), "");
 }
 
-TEST_F(DriverRun, UnsupportedTypeLeavesAnEmptyResultListing) {
+TEST_F(DriverRun, UnsupportedTypeIsRefusedBeforeAnyFileIsCreated) {
     writeFile("nada.DAT", "qualquer coisa\n");
     platform_.buttons = {"select file"};
     platform_.paths = {"nada.DAT"};
     EXPECT_EQ(run(), 1);
     EXPECT_EQ(platform_.log.text(), "FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO\n");
-    EXPECT_TRUE(fs::exists("nada.res"));
-    EXPECT_EQ(fs::file_size("nada.res"), 0u);
+    EXPECT_EQ(filesInFolder(), 1);
     const auto& result = platform_.dialogsShown.at(1);
     EXPECT_EQ(result.caption, "Result");
     EXPECT_EQ(result.lines.at(2), "TIPO DE ARQUIVO ESCOLHIDO: \"DAt\"");
@@ -129,7 +128,7 @@ TEST(Program, BatchRunOnUnsupportedFile) {
     std::ofstream(folder / "nada.dat") << "x\n";
     EXPECT_EQ(mirval::test::runProgram(folder, "nada.dat"), 1);
     EXPECT_EQ(mirval::test::readFile(folder / "console.out"), "FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO\n");
-    EXPECT_EQ(fs::file_size(folder / "nada.res"), 0u);
+    EXPECT_FALSE(fs::exists(folder / "nada.res"));
 
     // a survey path that does not exist is refused before anything is created
     EXPECT_EQ(mirval::test::runProgram(folder, "sumiu.orv"), 1);

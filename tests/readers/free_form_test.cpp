@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "store/stop.hpp"
+#include "support/files.hpp"
 
 namespace mirval {
 namespace {
@@ -26,6 +27,29 @@ TEST(LineReader, LineEndsMarkAndEndOfFileByte) {
     lines.openText("a \xEF\xBB\xBF");  // a mark later in the file is text
     EXPECT_EQ(lines.next(), "a \xEF\xBB\xBF");
     EXPECT_FALSE(lines.open("/nonexistent/folder/file.txt"));
+}
+
+TEST(LineReader, FilesAreReadPieceByPieceAndLongLinesStop) {
+    const auto path = test::scratchFolder() / "lines.txt";
+    test::writeFile(path, "\xEF\xBB\xBFone\r\nlast\x1Ahidden\n");
+    LineReader lines;
+    ASSERT_TRUE(lines.open(path.string()));
+    EXPECT_EQ(lines.next(), "one");
+    EXPECT_EQ(lines.next(), "last");
+    EXPECT_FALSE(lines.next());
+
+    // lines across the pieces read; the longest line allowed, then one byte more
+    const std::string longest(LineReader::kMaxLineBytes, 'x');
+    test::writeFile(path, std::string(40000, 'a') + "\n" + longest + "\n" + longest + "x\n");
+    ASSERT_TRUE(lines.open(path.string()));
+    EXPECT_EQ(lines.next(), std::string(40000, 'a'));
+    EXPECT_EQ(lines.next(), longest);
+    try {
+        lines.next();
+        FAIL();
+    } catch (const RunStop& stop) {
+        EXPECT_EQ(stop.messages.at(0), "LINHA LONGA DEMAIS NO ARQUIVO " + path.string() + ", LINHA 3");
+    }
 }
 
 TEST(FreeForm, RealsAndIntegersFollowTheNumberRules) {

@@ -9,7 +9,6 @@
 #include <FL/fl_ask.H>
 
 #include "dialogs/desktop_text.hpp"
-#include "text/output.hpp"
 
 namespace mirval::desktop {
 
@@ -37,11 +36,12 @@ struct ReportWindow {
     const std::string& title;
     const std::string& text;
     const std::string& reportName;
+    const ReportSaver& save;
     std::string saveLabel;
 
     ReportWindow(const std::string& caption, const std::string& messageTitle, const std::string& reportText,
-                 const std::string& name)
-        : title(messageTitle), text(reportText), reportName(name) {
+                 const std::string& name, const ReportSaver& saver)
+        : title(messageTitle), text(reportText), reportName(name), save(saver) {
         window.copy_label(caption.c_str());
         const int buttonsY = kHeight - kMargin - kButtonHeight;
         auto* display = new Fl_Text_Display(kMargin, kMargin, kWidth - 2 * kMargin, buttonsY - 2 * kMargin);
@@ -61,17 +61,12 @@ struct ReportWindow {
     }
 
     void saveReport() const {
-        OutputFile out;
-        bool saved = out.open(reportName);
-        if (saved) {
-            out.write(text);
-            saved = out.close();
-        }
+        const std::string failure = save(reportName, text);
         fl_message_title(title.c_str());
-        if (saved) {
+        if (failure.empty()) {
             fl_message("Relatório gravado em %s", displayable(reportName).c_str());
         } else {
-            fl_alert("PROBLEMA DE GRAVAÇÃO NO ARQUIVO %s", displayable(reportName).c_str());
+            fl_alert("%s", displayableLines(failure).c_str());
         }
     }
 };
@@ -79,8 +74,8 @@ struct ReportWindow {
 }  // namespace
 
 void showReport(const std::string& caption, const std::string& title, const std::string& reportText,
-                const std::string& reportName) {
-    ReportWindow view(caption, title, reportText, reportName);
+                const std::string& reportName, const ReportSaver& save) {
+    ReportWindow view(caption, title, reportText, reportName, save);
     view.window.show();
     while (view.window.shown()) Fl::wait();
 }

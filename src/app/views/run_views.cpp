@@ -31,13 +31,14 @@ public:
     }
     void showClosures() {
         showReport("Fechamentos dos laços", "Fechamentos",
-                   reportText([this](OutputFile& out) { WRTFCH(run_.store, closures(), out); }), run_.closureReportName);
+                   reportText([this](OutputFile& out) { WRTFCH(run_.store, closures(), out); }), run_.closureReportName,
+                   run_.saveReport);
     }
     bool adjusted() const { return run_.adjustment.has_value(); }
     void showAdjustment() {
         showReport("Ajustamento da rede", "Ajustamento",
                    reportText([this](OutputFile& out) { WRTAJU(run_.store, *run_.adjustment, out); }),
-                   run_.adjustmentReportName);
+                   run_.adjustmentReportName, run_.saveReport);
     }
     bool hasStations() const {
         const Table<int>& known = run_.store.stations.known;

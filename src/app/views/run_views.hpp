@@ -1,9 +1,11 @@
 #pragma once
 // The views of a finished run that the desktop offers in its console window.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/views/report_window.hpp"
 #include "dialogs/platform.hpp"
 #include "store/adjustment_results.hpp"
 #include "store/closure_results.hpp"
@@ -18,6 +20,8 @@ struct FinishedRun {
     std::string closureReportName;            // NAME.fch, where the closures window saves
     std::optional<AdjustmentResults> adjustment;  // when the run adjusted the network
     std::string adjustmentReportName;             // NAME.aju, where the adjustment window saves
+    // saves a report as the run saves its outputs; the message of a failure, or nothing
+    ReportSaver saveReport;
 };
 
 // The plan of the cave, the loop closures ("Fechamentos") and, when the run
