@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "geo/wgs84.hpp"
+
 // Every formula below is evaluated exactly in the order written, powers as
 // products; one ulp changes the last digit of a longitude in the KML file.
 
@@ -35,11 +37,9 @@ void fillBlock(ProjectionBlock& block, double latitudeOnEntry, int zone) {
     block.falseNorthing = (latitudeOnEntry < 0.0 || zone < 0) ? 10000000.0 : 0.0;
     block.originMeridionalDistance = 0.0;
     block.scaleFactor = 0.9996;
-    const double a = 6378137.0;
-    const double b = 6356752.3142;
-    block.semiMajorAxis = a;
-    block.semiMinorAxis = b;
-    block.eccentricitySquared = ((a - b) / a) * ((b + a) / a);
+    block.semiMajorAxis = kWgs84SemiMajorAxis;
+    block.semiMinorAxis = kWgs84SemiMinorAxis;
+    block.eccentricitySquared = kWgs84EccentricitySquared;
 }
 
 void makeSouthern(int& zone) {
