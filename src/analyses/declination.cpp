@@ -49,7 +49,8 @@ std::string dateText(const SurveyDate& d) {
 
 // The survey date, a calendar day within the field model's years.
 SurveyDate surveyDate(const SurveyHeader& h) {
-    const std::optional<int> day = numberIn(h.day.full()), month = numberIn(h.month.full()), year = numberIn(h.year.full());
+    const std::optional<int> day = numberIn(h.day.full()), month = numberIn(h.month.full());
+    const std::optional<int> year = numberIn(h.year.full());
     if (!day || !month || !year || !isCalendarDay(*day, *month, *year)) {
         refuse(fmt::Record()
                    .a("DATA DO LEVANTAMENTO INVÁLIDA: ")
@@ -101,8 +102,8 @@ GeodeticPlace initialStation(const SurveyHeader& h) {
 
 void requireFieldHeight(double height) {
     if (!(height >= kLowestHeight && height <= kHighestHeight)) {
-        refuse("ALTITUDE DA BASE INICIAL FORA DOS LIMITES DO MODELO DO CAMPO (-1000 A 10000 M): Z= " + fmt::F0(height, 3),
-               "VERIFIQUE Z NO CABEÇALHO");
+        const std::string what = "ALTITUDE DA BASE INICIAL FORA DOS LIMITES DO MODELO DO CAMPO (-1000 A 10000 M): Z= ";
+        refuse(what + fmt::F0(height, 3), "VERIFIQUE Z NO CABEÇALHO");
     }
 }
 

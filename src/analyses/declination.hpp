@@ -27,8 +27,10 @@ void checkDeclinationOptions(SurveyFormat format, const DeclinationOptions& opti
 // What the run turns the azimuths by. Without the options: the header's
 // declination, no convergence and no line. With either, the place is the
 // initial station (X0, Y0 in the header's zone, negative in the south, by the
-// program's own projection; Z0 as the height) and the line reads
-//   DECLINACAO CALCULADA (IGRF-14) PARA 14/08/2022 EM 24.580 S 48.590 W: -20.58 GRAUS; CONVERGENCIA MERIDIANA: -1.00 GRAUS
+// program's own projection; Z0 as the height), and the line is, with the
+// automatic declination and with the convergence alone:
+//   DECLINACAO CALCULADA (IGRF-14) PARA 14/08/2022 EM 24.580 S 48.590 W: -20.58 GRAUS;
+//     CONVERGENCIA MERIDIANA: -1.00 GRAUS                     (one line)
 //   DECLINACAO DO CABECALHO: -21.50 GRAUS; CONVERGENCIA MERIDIANA EM 24.580 S 48.590 W: -1.00 GRAUS
 // Stops the run (a failure) on an SPE survey with the automatic declination,
 // a date that is not a calendar day or lies outside 01/01/1900 to 01/01/2030,

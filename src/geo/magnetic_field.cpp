@@ -89,12 +89,12 @@ Legendre legendreFunctions(double cosTheta, double sinTheta) {
     l.p[0][0] = 1.0;
     for (int n = 1; n <= kMaxDegree; ++n) {
         for (int m = 0; m < n; ++m) {
-            const double down = std::sqrt(static_cast<double>(n * n - m * m));
-            const double back = n >= 2 ? std::sqrt(static_cast<double>((n - 1) * (n - 1) - m * m)) : 0.0;
+            const double norm = std::sqrt(static_cast<double>(n * n - m * m));
+            const double twoBack = n >= 2 ? std::sqrt(static_cast<double>((n - 1) * (n - 1) - m * m)) : 0.0;
             const double p2 = n >= 2 ? l.p[n - 2][m] : 0.0;
             const double dp2 = n >= 2 ? l.dp[n - 2][m] : 0.0;
-            l.p[n][m] = ((2 * n - 1) * cosTheta * l.p[n - 1][m] - back * p2) / down;
-            l.dp[n][m] = ((2 * n - 1) * (cosTheta * l.dp[n - 1][m] - sinTheta * l.p[n - 1][m]) - back * dp2) / down;
+            l.p[n][m] = ((2 * n - 1) * cosTheta * l.p[n - 1][m] - twoBack * p2) / norm;
+            l.dp[n][m] = ((2 * n - 1) * (cosTheta * l.dp[n - 1][m] - sinTheta * l.p[n - 1][m]) - twoBack * dp2) / norm;
         }
         const double f = n == 1 ? 1.0 : std::sqrt((2.0 * n - 1.0) / (2.0 * n));
         l.p[n][n] = f * sinTheta * l.p[n - 1][n - 1];

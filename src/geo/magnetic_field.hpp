@@ -31,7 +31,8 @@ struct FieldVector {
 
 // Whether the day, month and year name a day of the Gregorian calendar.
 bool isCalendarDay(int day, int month, int year);
-// The start of a calendar day as a decimal year (1 July 2022 is 2022.4959).
+// The start of a calendar day (one isCalendarDay accepts) as a decimal year:
+// 1 July 2022 is 2022.4959.
 double decimalYear(int day, int month, int year);
 
 // The main field at a decimal year from kFieldModelFirstYear to

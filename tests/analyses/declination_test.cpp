@@ -28,7 +28,8 @@ TEST(Declination, TheAddedLineAndTheTurn) {
     EXPECT_EQ(typedDeclination(automatic), " -19.58");
 
     const AzimuthCorrection grid = azimuthCorrection(iporanga(), SurveyFormat::LegacySpe, {false, true});
-    EXPECT_EQ(grid.logLine, "DECLINACAO DO CABECALHO: -21.50 GRAUS; CONVERGENCIA MERIDIANA EM 24.580 S 48.590 W: -1.00 GRAUS");
+    EXPECT_EQ(grid.logLine,
+              "DECLINACAO DO CABECALHO: -21.50 GRAUS; CONVERGENCIA MERIDIANA EM 24.580 S 48.590 W: -1.00 GRAUS");
     EXPECT_DOUBLE_EQ(grid.degrees, -21.5 - grid.convergence);
 
     const AzimuthCorrection none = azimuthCorrection(iporanga(), SurveyFormat::LegacySpe, {});
@@ -70,7 +71,7 @@ TEST(Declination, Refusals) {
     EXPECT_EQ(refusal([](SurveyHeader& h) { h.utmZone = INT_MIN; }), "ZONA UTM INVÁLIDA NO CABEÇALHO: -2147483648");
     EXPECT_EQ(refusal([](SurveyHeader& h) { h.x0 = 2000000, h.y0 = 7280000; }, {false, true}),
               "BASE INICIAL FORA DO ALCANCE DA ZONA UTM -22: X= 2000000.000 Y= 7280000.000");
-    EXPECT_EQ(refusal([](SurveyHeader& h) { h.x0 = NAN; }).substr(0, 46), "BASE INICIAL FORA DO ALCANCE DA ZONA UTM -22: ");
+    EXPECT_TRUE(refusal([](SurveyHeader& h) { h.x0 = NAN; }).starts_with("BASE INICIAL FORA DO ALCANCE DA ZONA UTM"));
     // a northern zone's grid carries on south of the equator
     EXPECT_EQ(refusal([](SurveyHeader& h) { h.utmZone = 23, h.x0 = 500000, h.y0 = -1000; }), "");
     EXPECT_EQ(refusal([](SurveyHeader& h) { h.z0 = 20000; }),

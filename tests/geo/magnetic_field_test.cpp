@@ -39,7 +39,8 @@ TEST(MagneticField, SampleValuesOfTheReferenceProgram) {
             inclination[1] >> horizontal;
         const double year = sampleYear(date);
         const double lat = sampleAngle(latitude), lon = sampleAngle(longitude);
-        const double metres = std::stod(altitude.substr(1)) * (altitude[0] == 'K' ? 1000 : altitude[0] == 'F' ? 0.3048 : 1);
+        const double unit = altitude[0] == 'K' ? 1000 : altitude[0] == 'F' ? 0.3048 : 1;  // km, feet or metres
+        const double metres = std::stod(altitude.substr(1)) * unit;
         const FieldVector field = system == "C" ? mainField(year, GeocentricPlace{lat, lon, metres})
                                                 : mainField(year, GeodeticPlace{lat, lon, metres});
         const double minutes = (degreesOfD[0] == '-' ? -1 : 1) * std::stod(minutesOfD);
