@@ -23,8 +23,11 @@ constexpr double kHighestHeight = 10000.0;
 constexpr double kSouthernFalseNorthing = 10000000.0;
 constexpr double kRoundTripMetres = 1.0;  // how close a converted place must come back
 
+// The survey cannot be turned as asked: the run leaves no file.
 [[noreturn]] void refuse(const std::string& what, std::string_view advice) {
-    throw RunStop(1, {what, std::string(advice)});
+    RunStop stop(1, {what, std::string(advice)});
+    stop.leavesNoFile = true;
+    throw stop;
 }
 
 struct SurveyDate {

@@ -62,7 +62,7 @@ bool rowFits(const Store& s, int i) {
 }  // namespace
 
 void checkOutputRanges(const Store& s, const std::string& surveyFile) {
-    if (!kDeclination.holds(s.header.declination)) stopAtLine(surveyFile, s.lines.declination);
+    if (!kDeclination.holds(s.azimuthCorrection)) stopAtLine(surveyFile, s.lines.declination);
     if (!stationFits(s.stations, 1)) stopAtLine(surveyFile, s.lines.initialBase);
     const int rows = std::clamp(s.lineCount, 0, kCapacity);
     for (int i = 1; i <= rows; ++i) {

@@ -163,7 +163,16 @@ void writeHeaderSummary(const Store& s, LineSink& log) {
     log.line(h.municipality.full());
     log.line(h.team.full());
     log.emptyLine();
-    writeStartSummary(log, s, h.scale, 6, 2);
+    writeStartSummary(log, s, h.scale, {s.azimuthCorrection, 6, 2});
+}
+
+// The turn of every azimuth: the header's declination, or what the survey's
+// date and place give; the console log and the listings say how it was worked out.
+void turnAzimuths(Store& s, const DeclinationOptions& options, LineSink& console) {
+    const AzimuthCorrection correction = azimuthCorrection(s.header, s.facts.format, options);
+    s.azimuthCorrection = correction.degrees;
+    s.azimuthNote.assign(correction.logLine);
+    if (!correction.logLine.empty()) console.line(correction.logLine);
 }
 
 }  // namespace
@@ -174,11 +183,14 @@ Driver::Driver(Platform& platform, RunOptions options)
 // The start window; a windowed run shows its check boxes as the user left them.
 std::optional<std::string> Driver::chooseSurvey() {
     adjustmentRequest_ = options_.adjustment;
+    declination_ = options_.declination;
     if (!platform_.offersViews()) return FILTER(platform_);
     StartChoices choices = rememberedStartChoices();
     choices.adjustNetwork = choices.adjustNetwork || adjustmentRequest_.has_value();
+    choices.automaticDeclination = choices.automaticDeclination || declination_.automatic;
     std::optional<std::string> chosen = FILTER(platform_, &choices);
     rememberStartChoices(choices);
+    declination_.automatic = choices.automaticDeclination;
     if (!choices.adjustNetwork) {
         adjustmentRequest_.reset();
     } else if (!adjustmentRequest_) {
@@ -201,6 +213,7 @@ void Driver::MIRVAL() {
     const std::optional<SurveyFormat> format = formatOf(input.type);
     claimOutputs(*outputs_, input, format, options_);
     if (!format) failWith("FORMATO DE ARQUIVO DE LEITURA NAO SUPORTADO");
+    checkDeclinationOptions(*format, declination_);
     try {
         processSurvey(input, *format);
     } catch (RunStop& stop) {
@@ -222,8 +235,8 @@ void Driver::processSurvey(const SurveyInput& input, SurveyFormat format) {
     OutputFile& resultListing = outputs_->open(input.names.result);
     RunLog log{console, resultListing};
     readSurvey(s, input, format, log);
+    turnAzimuths(s, declination_, console);
     if (adjustmentRequest_) checkFloatedLines(s, adjustmentRequest_->floatedLines);
-    s.azimuthCorrection = s.header.declination;
     writeCopies(s, input, *outputs_);
     writeHeaderSummary(s, console);
     reduceSurvey(s, log);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analyses/declination.hpp"
 #include "app/output_names.hpp"
 #include "app/run_outputs.hpp"
 #include "dialogs/platform.hpp"
@@ -21,6 +22,9 @@ struct RunOptions {
     // --adjust: the least-squares network in every coordinate-bearing output,
     // and its report NAME.aju
     std::optional<AdjustmentRequest> adjustment;
+    // --declination auto, --grid-convergence: the turn of the azimuths worked
+    // out from the survey's date and place
+    DeclinationOptions declination;
     // the profile files of the command line, whose drawings are claimed with the
     // survey's outputs
     std::vector<std::string> profileFiles;
@@ -57,6 +61,7 @@ private:
     std::optional<ClosureAnalysis> closures_;  // of the dead-reckoned network, when reported or viewed
     std::string closureReportName_;
     std::optional<AdjustmentRequest> adjustmentRequest_;  // from the command line or the start window
+    DeclinationOptions declination_;                      // likewise
     std::optional<AdjustmentResults> adjustment_;
     std::string adjustmentReportName_;
     StorePtr reckoned_;  // the store before the adjustment, for the files that carry the readings

@@ -65,6 +65,7 @@ struct Options {
     std::vector<int> floatedLines;
     bool deviationsGiven = false;
     mirval::InstrumentErrors deviations;
+    mirval::DeclinationOptions declination;
     std::string refusal;  // why a value of the command line is refused, told before the usage
 };
 
@@ -137,6 +138,11 @@ bool parse(const std::vector<std::string>& args, Options& options) {
                                   args[i];
                 return false;
             }
+        } else if (arg == "--declination") {
+            if (i + 1 >= args.size() || args[++i] != "auto") return false;
+            options.declination.automatic = true;
+        } else if (arg == "--grid-convergence") {
+            options.declination.gridConvergence = true;
         } else if (const std::optional<DeviationOption> deviation = deviationOption(arg, options)) {
             if (i + 1 >= args.size()) return false;
             if (!readDeviation(args[++i], *deviation)) {
@@ -186,6 +192,7 @@ int run(mirval::Platform& platform, const Options& options) {
     mirval::RunOptions runOptions;
     if (options.closures) runOptions.closureReport = options.deviations;
     if (options.adjust) runOptions.adjustment = mirval::AdjustmentRequest{options.deviations, options.floatedLines};
+    runOptions.declination = options.declination;
     if (options.hasSurvey) runOptions.profileFiles.assign(options.files.begin() + 1, options.files.end());
     mirval::Driver driver(platform, runOptions);
     int status = 0;

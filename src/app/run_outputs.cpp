@@ -169,12 +169,12 @@ void RunOutputs::discard() {
 }
 
 void RunOutputs::settleAfter(RunStop& stop) {
-    if (stop.systemFailure) return discard();
+    if (stop.leavesNoFile) return discard();
     try {
         commit();
     } catch (const RunStop& failure) {
         stop.messages.insert(stop.messages.end(), failure.messages.begin(), failure.messages.end());
-        stop.systemFailure = true;
+        stop.leavesNoFile = true;
     }
 }
 

@@ -20,6 +20,7 @@ struct ChoiceBox {
 };
 constexpr ChoiceBox kChoiceBoxes[] = {
     {"Ajustar a rede (mínimos quadrados)", 'A', "ajustar-rede", &StartChoices::adjustNetwork},
+    {"Declinação automática (IGRF-14)", 'D', "declinacao-automatica", &StartChoices::automaticDeclination},
 };
 
 // A dialog whose "select file" button runs the chooser and whose "Exit" button

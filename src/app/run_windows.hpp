@@ -12,7 +12,8 @@ namespace mirval {
 // What the start window's check boxes choose for a run; a windowed run shows
 // them and remembers them between runs.
 struct StartChoices {
-    bool adjustNetwork = false;  // "Ajustar a rede (mínimos quadrados)"
+    bool adjustNetwork = false;         // "Ajustar a rede (mínimos quadrados)"
+    bool automaticDeclination = false;  // "Declinação automática (IGRF-14)"
 };
 
 // The start window; returns the survey the user chose, or nothing after "Exit"

@@ -5,10 +5,13 @@
 
 namespace mirval {
 
-void writeStartSummary(LineSink& log, const Store& s, int scale, int declinationWidth, int declinationDecimals) {
+void writeStartSummary(LineSink& log, const Store& s, int scale, DeclinationField declination) {
     const SurveyHeader& h = s.header;
-    log.line(fmt::Record().a("ESCALA=1:").i0(scale).a(". DECLINACAO=").f(h.declination, declinationWidth,
-                                                                           declinationDecimals));
+    log.line(fmt::Record()
+                 .a("ESCALA=1:")
+                 .i0(scale)
+                 .a(". DECLINACAO=")
+                 .f(declination.value, declination.width, declination.decimals));
     log.line(fmt::Record().a("COOR INICIO=").f(h.x0, 11, 3).f(h.y0, 12, 3).f(h.z0, 9, 3));
     log.line(fmt::Record()
                  .a("BASE INICIAL= ")

@@ -7,8 +7,13 @@ namespace mirval {
 
 // The survey's start on the console log: scale and declination (Fw.d as the
 // caller gives), initial coordinates, initial base with its ceiling height and
-// the UTM zone, then an empty line. The readers echo it with the scale as read
-// and a narrow declination; the driver repeats it after reading.
-void writeStartSummary(LineSink& log, const Store& s, int scale, int declinationWidth, int declinationDecimals);
+// the UTM zone, then an empty line. The readers echo it with the scale and the
+// declination as read, the declination narrow; the driver repeats it after
+// reading, with the declination the azimuths are turned by.
+struct DeclinationField {
+    double value;
+    int width, decimals;
+};
+void writeStartSummary(LineSink& log, const Store& s, int scale, DeclinationField declination);
 
 }  // namespace mirval

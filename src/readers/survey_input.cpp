@@ -80,7 +80,7 @@ void echoHeader(const Store& s, bool withDate, int scale, RunLog& log) {
         sink->line(h.team.full());
         sink->emptyLine();
     }
-    writeStartSummary(log.console, s, scale, 4, 1);
+    writeStartSummary(log.console, s, scale, {h.declination, 4, 1});
 }
 
 }  // namespace mirval

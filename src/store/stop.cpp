@@ -28,7 +28,7 @@ namespace {
 
 [[noreturn]] void stopOnSystemFailure(std::vector<std::string> messages) {
     RunStop stop(1, std::move(messages));
-    stop.systemFailure = true;
+    stop.leavesNoFile = true;
     throw stop;
 }
 

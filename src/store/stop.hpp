@@ -2,7 +2,8 @@
 // A stop of the run: an exception that unwinds to main, which writes its message
 // to the console log. A stop on the survey's own data leaves the files the run
 // has written so far; a failure of the system (a file that cannot be created,
-// written or put in place) leaves none of them.
+// written or put in place), or a refusal of what the run was asked to do,
+// leaves none of them.
 #include <exception>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@ struct RunStop : std::exception {
     const char* what() const noexcept override { return "run stopped"; }
     int status;                         // 0 complete or quiet end, 1 failure
     std::vector<std::string> messages;  // console log lines that explain the stop
-    bool systemFailure = false;         // a file could not be created, written or put in place
+    // None of the run's outputs is left: a file could not be created, written or
+    // put in place, or the run refuses what it was asked to do.
+    bool leavesNoFile = false;
 };
 
 // Ends the run as a failure (exit status 1) with one console line.

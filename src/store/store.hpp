@@ -106,6 +106,9 @@ struct Store {
     // The turn every azimuth gets, in degrees, from the azimuths as read to the
     // grid of the coordinates: the header's declination unless the run sets another.
     double azimuthCorrection = 0;
+    // How the run worked the correction out, when it did (the listings and the
+    // console log say so in one line); blank for the header's declination.
+    LongText azimuthNote;
     // The stations stand where the least-squares adjustment of the network put
     // them, not where dead reckoning did; the listings say so.
     bool networkAdjusted = false;

@@ -71,7 +71,7 @@ TEST_F(OutputRanges, LinesNeverReachedReachNoFile) {
 }
 
 TEST_F(OutputRanges, Declination) {
-    s.header.declination = 1000;
+    s.azimuthCorrection = 1000;  // the declination the files print
     EXPECT_EQ(lineNamed(), 11);
 }
 

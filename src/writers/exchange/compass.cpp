@@ -10,7 +10,7 @@ double feetOrMissing(double metres) {
     return feet < 0.0 ? kMissing : feet;
 }
 
-void writeHeader(OutputFile& out, const SurveyHeader& h) {
+void writeHeader(OutputFile& out, const SurveyHeader& h, double declination) {
     out.line(fmt::Record().aw(h.caveName.full(), 80));
     out.line("SURVEY NAME: A");
     out.line(fmt::Record()
@@ -25,7 +25,7 @@ void writeHeader(OutputFile& out, const SurveyHeader& h) {
     out.line(fmt::Record().aw(h.team.full(), 128));
     out.line(fmt::Record()
                  .a("DECLINATION: ")
-                 .f(h.declination, 6, 2)
+                 .f(declination, 6, 2)
                  .a("  FORMAT: DMMDLRUDLAaDdNF  CORRECTIONS:  0.00 000 0.00")
                  .a("  CORRECTIONS2:  0.00 0.00"));
     out.emptyLine();

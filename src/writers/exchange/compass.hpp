@@ -19,7 +19,9 @@ double feetOrMissing(double metres);
 inline constexpr std::string_view kExcludedFlags = " #|L#           ";
 inline constexpr std::string_view kNoFlags = "                ";
 
-void writeHeader(OutputFile& out, const SurveyHeader& h);
+// The survey's header; `declination` is what Compass turns the bearings (the
+// azimuths as read) by: the run's azimuth correction.
+void writeHeader(OutputFile& out, const SurveyHeader& h, double declination);
 
 // A form-feed line, then the DOS end-of-file byte with no line end.
 void writeEnd(OutputFile& out);

@@ -35,7 +35,7 @@ void writeShot(OutputFile& out, const StationTable& st, const ShotTable& sh, con
 }  // namespace
 
 void CMPLRU(const Store& s, OutputFile& out) {
-    compass::writeHeader(out, s.header);
+    compass::writeHeader(out, s.header, s.azimuthCorrection);
     exchange::forEachExchangeLine(s.shots, s.inputLineCount,
                                   [&](const ExchangeLine& line) { writeShot(out, s.stations, s.shots, line); });
     compass::writeEnd(out);

@@ -100,7 +100,7 @@ void writeSplays(SplayWriter& splays, const ShotTable& sh, const ExchangeLine& l
 }  // namespace
 
 void CMPSPL(const Store& s, OutputFile& out) {
-    compass::writeHeader(out, s.header);
+    compass::writeHeader(out, s.header, s.azimuthCorrection);
     SplayWriter splays(out, s.stations);
     exchange::forEachExchangeLine(s.shots, s.inputLineCount, [&](const ExchangeLine& line) {
         const Readings feet = readingsOf(s.shots, line.row);

@@ -18,8 +18,10 @@ std::string_view nameOf(const Store& s, int station) { return s.stations.name[st
 
 bool isSpe(const Store& s) { return s.facts.format == SurveyFormat::LegacySpe; }
 
-// Cave, municipality, date, team, declination and scale, one per line.
-void writeSurveyIdentity(LineSink& out, const SurveyHeader& h, std::string_view scaleLead) {
+// Cave, municipality, date, team, the declination the azimuths were turned by
+// (with how it was worked out, when the run computed it) and scale, one per line.
+void writeSurveyIdentity(LineSink& out, const Store& s, std::string_view scaleLead) {
+    const SurveyHeader& h = s.header;
     out.line(h.caveName.full());
     out.line("Município e Localidade:");
     out.line(h.municipality.full());
@@ -27,7 +29,8 @@ void writeSurveyIdentity(LineSink& out, const SurveyHeader& h, std::string_view 
     out.line(Record().a(h.day.full()).x(1).a(h.month.full()).x(1).a(h.year.full()));
     out.line("Equipe do Levantamento:");
     out.line(h.team.full());
-    out.line(Record().a("DECLINACAO =").f(h.declination, 7, 2).a(" GRAUS"));
+    out.line(Record().a("DECLINACAO =").f(s.azimuthCorrection, 7, 2).a(" GRAUS"));
+    if (!s.azimuthNote.isBlank()) out.line(s.azimuthNote.trimmed());
     out.line(Record().a(scaleLead).i0(h.scale));
 }
 
@@ -35,11 +38,12 @@ void writeAdjustedNote(LineSink& out, bool adjusted) {
     if (adjusted) out.line("COORDENADAS AJUSTADAS POR MINIMOS QUADRADOS");
 }
 
-void writeSpeColumnHeader(LineSink& out, const SurveyHeader& h) {
+void writeSpeColumnHeader(LineSink& out, const Store& s) {
+    const SurveyHeader& h = s.header;
     out.emptyLine();
     out.line(Record()
                  .a("LINHA    BASE   VIS   D.INC.   D.HOR.    AZ       DES     TETO.  DEC=")
-                 .f(h.declination, 5, 1)
+                 .f(s.azimuthCorrection, 5, 1)
                  .a(" G.  ESCALA=1:")
                  .i0(h.scale)
                  .a(". COORD. EM CM SE ESC DIF. 1"));
@@ -62,7 +66,7 @@ void writeResultHeader(LineSink& out, const Store& s) {
     const StationTable& st = s.stations;
     const int initial = 1;  // the initial base
     out.emptyLine();
-    writeSurveyIdentity(out, h, "ESCALA =1:");
+    writeSurveyIdentity(out, s, "ESCALA =1:");
     out.line(Record().a("COOR. INICIO=").f(st.x[initial], 10, 2).f(st.y[initial], 11, 2).f(st.z[initial], 9, 2));
     out.line(Record()
                  .a("BASE INICIAL= ")
@@ -76,7 +80,7 @@ void writeResultHeader(LineSink& out, const Store& s) {
     out.line("COORDENADAS DAS ESTACOES EM METROS.");
     out.emptyLine();
     if (isSpe(s)) {
-        writeSpeColumnHeader(out, h);
+        writeSpeColumnHeader(out, s);
     } else {
         writeLegend(out);
     }
@@ -211,8 +215,10 @@ void writeCoordinateRecord(LineSink& out, const Store& s, int station) {
 
 }  // namespace
 
-void WRTCAB(LineSink& out, const SurveyHeader& h, const StationTable& st, bool adjusted) {
-    writeSurveyIdentity(out, h, "ESCALA = 1:");
+void WRTCAB(LineSink& out, const Store& s) {
+    const SurveyHeader& h = s.header;
+    const StationTable& st = s.stations;
+    writeSurveyIdentity(out, s, "ESCALA = 1:");
     out.line(Record().a("COOR. INICIO=").f(st.x[1], 11, 2).f(st.y[1], 12, 2).f(st.z[1], 9, 2));
     out.line(Record()
                  .a("BASE INICIAL= ")
@@ -221,10 +227,10 @@ void WRTCAB(LineSink& out, const SurveyHeader& h, const StationTable& st, bool a
                  .f(st.ht[1], 5, 2)
                  .a(" ZONA UTM= ")
                  .i0(h.utmZone));
-    writeAdjustedNote(out, adjusted);
+    writeAdjustedNote(out, s.networkAdjusted);
     out.emptyLine();
     out.line(Record().a("COORDENADAS DAS ESTACOES, EM CENTIMETROS, SE ESCALA    NÃO FOR 1.  ESCALA 1:").i0(h.scale));
-    out.line(Record().a("SENÃO, EM METROS. DECLINACAO=").f(h.declination, 7, 2).a(" GRAUS"));
+    out.line(Record().a("SENÃO, EM METROS. DECLINACAO=").f(s.azimuthCorrection, 7, 2).a(" GRAUS"));
     out.emptyLine();
 }
 
@@ -243,7 +249,7 @@ void writeResultSummary(const Store& s, LineSink& console) {
 }
 
 void writePlotListing(const Store& s, OutputFile& out) {
-    WRTCAB(out, s.header, s.stations, s.networkAdjusted);
+    WRTCAB(out, s);
     WRTMAXMIN(out, s.header.scale, s.stations.name, s.statistics);
     out.line("Base     X(Base)     Y(Base)     Z(Base)    ZTetoBVis.     X(Vis.)     Y(Vis.)     Z(Vis.)    ZTetoV");
     for (int i = 1; i <= s.lineCount; ++i) {
@@ -253,7 +259,7 @@ void writePlotListing(const Store& s, OutputFile& out) {
 }
 
 void writeCoordinateListing(const Store& s, OutputFile& out) {
-    WRTCAB(out, s.header, s.stations, s.networkAdjusted);
+    WRTCAB(out, s);
     WRTMAXMIN(out, s.header.scale, s.stations.name, s.statistics);
     out.line(" No. ESTAÇÃO   X(E-W)     Y(N-S)  Z(Cota) Z(Teto)");
     for (int station = 1; station <= kCapacity; ++station) {

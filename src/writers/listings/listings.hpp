@@ -16,7 +16,7 @@ void writeResultSummary(const Store& s, LineSink& console);
 
 // Header block of the plot and coordinate listings; a network adjusted by
 // least squares adds a line saying so.
-void WRTCAB(LineSink& out, const SurveyHeader& header, const StationTable& stations, bool adjusted = false);
+void WRTCAB(LineSink& out, const Store& s);
 
 // Both coordinate sets of every reached line.
 void writePlotListing(const Store& s, OutputFile& out);

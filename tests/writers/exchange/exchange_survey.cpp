@@ -26,6 +26,7 @@ ExchangeSurvey::ExchangeSurvey() : store_(std::make_unique<Store>()) {
     h.month.assign("10");
     h.year.assign("2021");
     h.declination = -21.5;
+    store_->azimuthCorrection = h.declination;
     h.x0 = 500000.0;
     h.y0 = 7700000.0;
     h.z0 = 800.0;
