@@ -327,6 +327,27 @@ void addAdjustmentCases(std::vector<Case>& list) {
     list.push_back(adjusted);
 }
 
+// The declination worked out from the date and place: a survey that cannot give
+// them is refused, and the run leaves no file (the earlier ones stay whole).
+void addDeclinationCases(std::vector<Case>& list) {
+    const Files earlier = {{"g.res", "resultados de ontem\n"}};
+    list.push_back({"AutomaticDeclinationOfAnSpeSurvey", {{"g.spe", speFile(speRecord('H', 'N', 'E', 'M'))}},
+                    "g.spe --declination auto",
+                    "INFORME A DECLINAÇÃO NO CABEÇALHO E PROCESSE SEM A DECLINAÇÃO AUTOMÁTICA", kAllOutputs});
+    std::string noDay = chain(2);
+    noDay.replace(noDay.find("01 02 2024"), 10, "30 02 2024");
+    Files noDayFiles = earlier;
+    noDayFiles.emplace_back("g.orv", noDay);
+    list.push_back({"SurveyDateThatIsNoDay", noDayFiles, "g.orv --declination auto",
+                    "CORRIJA A DATA NO CABEÇALHO: DIA, MÊS E ANO, COMO 14 08 2022", kLaterFiles});
+    std::string farWest = chain(2);  // at 80 degrees north, 400 km west of the zone's central meridian
+    farWest.replace(farWest.find("1000.00 2000.00"), 15, "100000.00 8900000.00");
+    Files outside = earlier;
+    outside.emplace_back("g.orv", farWest);
+    list.push_back({"InitialStationOutsideItsZone", outside, "g.orv --grid-convergence",
+                    "VERIFIQUE X, Y E A ZONA UTM NO CABEÇALHO", kLaterFiles});
+}
+
 // The standard streams: closed, full, or a terminal that offers what is no file.
 void addStreamCases(std::vector<Case>& list) {
     Case closed{"StandardOutputClosed", {{"g.orv", exemploSurvey()}}, "g.orv", "", {}};
@@ -459,6 +480,7 @@ std::vector<Case> cases() {
     addStreamCases(list);
     addValueCases(list);
     addAdjustmentCases(list);
+    addDeclinationCases(list);
     return list;
 }
 
