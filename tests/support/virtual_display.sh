@@ -4,7 +4,9 @@
 # shot_prefix, defines fail(), and starts the program with mirval_pid set.
 xvfb_pid=""
 mirval_pid=""
-window_wait_tries=150
+# upper bounds, in tenths of a second: a loaded machine (CI) may be slow to show a window
+window_wait_tries=600
+close_wait_tries=300
 
 skip() {
     echo "SKIPPED: $*"
@@ -45,7 +47,7 @@ wait_window() {
 }
 
 wait_closed() {
-    for _ in $(seq 100); do
+    for _ in $(seq "$close_wait_tries"); do
         xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
         sleep 0.1
     done
@@ -80,7 +82,7 @@ shot_of_screen() {
 
 # Waits for the program to end; its exit status in status.
 wait_program_end() {
-    for _ in $(seq 100); do
+    for _ in $(seq "$close_wait_tries"); do
         kill -0 "$mirval_pid" 2>/dev/null || break
         sleep 0.1
     done

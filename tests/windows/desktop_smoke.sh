@@ -22,7 +22,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../support/virtual_display.sh
 . "$here/../support/virtual_display.sh"
 shot_prefix=windows-
-window_wait_tries=300
+window_wait_tries=900
 require_display_tools
 
 work=$(mktemp -d)
